@@ -1,0 +1,127 @@
+#include "subtitle/subtitle_table.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace lumora {
+namespace {
+
+SubtitleTable TableOf(int rows) {
+  SubtitleTable table;
+  table.Create();
+  for (int i = 1; i <= rows; ++i) {
+    table.Append();
+    table.SetSorszam(i);
+    table.SetSzoveg("sor " + std::to_string(i));
+    table.Post();
+  }
+  return table;
+}
+
+struct Recorder : TableObserver {
+  int moved = 0;
+  int changed = 0;
+  void CurrentRowMoved() override { ++moved; }
+  void CurrentRowValuesChanged() override { ++changed; }
+};
+
+TEST(SubtitleTable, cursor_moves_and_marks_the_ends) {
+  SubtitleTable table = TableOf(3);
+  EXPECT_EQ(table.RecordCount(), 3u);
+  EXPECT_EQ(table.RecNo(), 3u);
+  table.First();
+  EXPECT_TRUE(table.Bof());
+  table.Prior();
+  EXPECT_EQ(table.RecNo(), 1u);
+  EXPECT_TRUE(table.Bof());
+  table.Next();
+  EXPECT_EQ(table.RecNo(), 2u);
+  EXPECT_FALSE(table.Eof());
+  table.Next();
+  table.Next();
+  EXPECT_EQ(table.RecNo(), 3u);
+  EXPECT_TRUE(table.Eof());
+  table.SetRecNo(2);
+  EXPECT_EQ(table.Current().Szoveg, "sor 2");
+  table.SetRecNo(99);
+  EXPECT_EQ(table.RecNo(), 3u);
+}
+
+TEST(SubtitleTable, insert_goes_before_the_current_row_and_delete_moves_on) {
+  SubtitleTable table = TableOf(3);
+  table.SetRecNo(2);
+  table.Insert();
+  table.SetSzoveg("új");
+  table.Post();
+  EXPECT_EQ(table.RecNo(), 2u);
+  EXPECT_EQ(table.At(2).Szoveg, "sor 2");
+  table.Delete();
+  EXPECT_EQ(table.Current().Szoveg, "sor 2");
+  table.Last();
+  table.Delete();
+  EXPECT_EQ(table.Current().Szoveg, "sor 2");
+  EXPECT_EQ(table.RecordCount(), 2u);
+  table.Delete();
+  table.Delete();
+  EXPECT_TRUE(table.IsEmpty());
+  EXPECT_EQ(table.RecNo(), 0u);
+  table.Delete();  // nothing to delete: no effect
+  table.Insert();
+  EXPECT_EQ(table.RecordCount(), 1u);
+}
+
+TEST(SubtitleTable, fields_by_name_ignore_case_and_cut_to_width) {
+  SubtitleTable table = TableOf(1);
+  EXPECT_TRUE(table.SetFieldText("KEZDES", "00:00:01,000999"));
+  EXPECT_EQ(table.FieldText("kezdes"), "00:00:01,000");
+  EXPECT_TRUE(table.SetFieldText("Szoveg", std::string(160, 'x')));
+  EXPECT_EQ(table.FieldText("SZOVEG").size(), 150u);
+  EXPECT_TRUE(table.SetFieldText("sorszam", "42"));
+  EXPECT_EQ(table.FieldInt("Sorszam"), 42);
+  EXPECT_FALSE(table.SetFieldText("sorszam", "4x"));
+  EXPECT_FALSE(table.SetFieldText("nincs", "x"));
+  // Widths count characters: 150 two-byte letters fit whole.
+  std::string accents;
+  for (int i = 0; i < 151; ++i) accents += "ő";
+  table.SetSzoveg(accents);
+  EXPECT_EQ(table.Current().Szoveg.size(), 300u);
+}
+
+TEST(SubtitleTable, translation_shape_has_no_number_and_a_narrow_text) {
+  SubtitleTable table(TableShape::Translation());
+  table.Create();
+  table.Append();
+  table.SetSorszam(5);
+  table.SetSzoveg(std::string(80, 'y'));
+  EXPECT_FALSE(table.Current().Sorszam);
+  EXPECT_EQ(table.Current().Szoveg.size(), 73u);
+  EXPECT_EQ(table.FieldText("Sorszam"), "");
+}
+
+TEST(SubtitleTable, tells_observers_of_moves_and_posts) {
+  SubtitleTable table = TableOf(3);
+  Recorder recorder;
+  table.AddObserver(&recorder);
+  table.First();
+  table.Next();
+  table.Next();
+  table.Next();  // at the end: no move
+  EXPECT_EQ(recorder.moved, 3);
+  table.SetKezdes("1");
+  table.Post();
+  EXPECT_EQ(recorder.changed, 1);
+  table.RemoveObserver(&recorder);
+  table.First();
+  EXPECT_EQ(recorder.moved, 3);
+}
+
+TEST(SubtitleTable, is_closed_until_created) {
+  SubtitleTable table;
+  EXPECT_FALSE(table.IsOpen());
+  table.Create();
+  EXPECT_TRUE(table.IsOpen());
+}
+
+}  // namespace
+}  // namespace lumora
