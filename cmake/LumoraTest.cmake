@@ -8,15 +8,19 @@ function(lumora_add_test)
   cmake_parse_arguments(T "QT" "NAME" "SOURCES;LIBS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
   set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest)
   target_compile_definitions(${T_NAME} PRIVATE
     LUMORA_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
   set(env "")
   if(T_QT)
-    target_link_libraries(${T_NAME} PRIVATE Qt6::Test)
+    # Window tests get their main() (one QApplication) from the test support library.
+    target_link_libraries(${T_NAME} PRIVATE lumora_test_support)
     set(env "QT_QPA_PLATFORM=offscreen")
+  else()
+    target_link_libraries(${T_NAME} PRIVATE GTest::gtest_main)
   endif()
   gtest_discover_tests(${T_NAME}
     DISCOVERY_TIMEOUT 60
+    NO_PRETTY_VALUES
     PROPERTIES TIMEOUT 60 ENVIRONMENT "${env}")
 endfunction()

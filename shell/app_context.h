@@ -1,0 +1,35 @@
+#pragma once
+// What every window is given: the shared state, the seams, and the other windows.
+#include <QString>
+
+#include "shell/app_state.h"
+#include "shell/seams.h"
+
+namespace lumora {
+
+class TFoForm;
+class TKiszoveg;
+
+/// The program's windows, created once at start in a fixed order and never destroyed before the end.
+struct Forms {
+  TFoForm* foForm = nullptr;
+  TKiszoveg* kiszoveg = nullptr;
+};
+
+struct AppContext {
+  AppContext(ModalSeam& modalSeam, const ScreenInfo& screenInfo, const ClockSource& clockSource)
+      : modal(modalSeam), screen(screenInfo), clock(clockSource) {}
+
+  AppState state;
+  ModalSeam& modal;
+  const ScreenInfo& screen;
+  const ClockSource& clock;
+  /// "Lumora v3.20", or "Lumora v3.20 VN" for the program without the film player.
+  QString caption;
+  /// Only the full program has the film player.
+  bool hasFilmPlayer = false;
+  FilmPlayerProbe* filmProbe = nullptr;
+  Forms forms;
+};
+
+}  // namespace lumora

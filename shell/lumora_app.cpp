@@ -1,0 +1,32 @@
+#include "shell/lumora_app.h"
+
+#include "shell/TFoForm.h"
+#include "shell/TKiszoveg.h"
+
+namespace lumora {
+
+template <typename T, typename... Args>
+T* LumoraApp::Create(Args&&... args) {
+  auto window = std::make_unique<T>(context_, std::forward<Args>(args)...);
+  T* raw = window.get();
+  windows_.push_back(std::move(window));
+  return raw;
+}
+
+LumoraApp::LumoraApp(AppContext& context, const QStringList& arguments) : context_(context) {
+  Forms& forms = context_.forms;
+  const QString first = arguments.value(0);
+  const QString second = arguments.value(1);
+  // The order matters: each window's set-up may read what the ones before it decided.
+  forms.foForm = Create<TFoForm>(first, second);
+  forms.kiszoveg = Create<TKiszoveg>();
+}
+
+LumoraApp::~LumoraApp() {
+  // Windows are destroyed in reverse order of creation.
+  while (!windows_.empty()) windows_.pop_back();
+}
+
+void LumoraApp::Start() { context_.forms.foForm->Show(); }
+
+}  // namespace lumora
