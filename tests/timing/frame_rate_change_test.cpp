@@ -1,0 +1,85 @@
+#include "timing/frame_rate_change.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace lumora {
+namespace {
+
+FrameRate Rate(const char* text) { return *ParseFrameRate(text); }
+
+TEST(ConvertFrameValue, scales_exactly_and_truncates) {
+  struct Case {
+    const char* from;
+    const char* to;
+    const char* value;
+    std::optional<std::string> result;
+  };
+  const Case cases[] = {
+      {"15", "23,976", "5000", "7992"},  // floating point gives 7991
+      {"25", "30", "100", "120"},        {"25", "30", "1", "1"},
+      {"30", "25", "1", "0"},            {"25", "30", "0", "0"},
+      {"15", "30", "999999", "1999998"},  // no six-digit ceiling
+      {"15", "30", "999999999999", "999999999999"},
+      {"25", "30", "", std::nullopt},    {"25", "30", "1a", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ConvertFrameValue(c.value, Rate(c.from), Rate(c.to)), c.result) << c.from << "->" << c.to << " " << c.value;
+  }
+}
+
+TEST(ConvertTimeValue, scales_whole_milliseconds_without_a_day_ceiling) {
+  struct Case {
+    const char* from;
+    const char* to;
+    const char* value;
+    std::optional<std::string> result;
+  };
+  const Case cases[] = {
+      {"25", "20", "00:00:10,000", "00:00:08,000"},
+      {"25", "20", "00:00:00,000", "00:00:00,000"},
+      {"25", "30", "00:00:00,001", "00:00:00,001"},
+      {"15", "23,976", "00:05:00,000", "00:07:59,520"},
+      {"25", "30", "23:00:00,000", "27:36:00,000"},
+      {"15", "30", "60:00:00,000", "99:59:59,999"},
+      {"25", "30", "", std::nullopt},
+      {"25", "30", "12", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ConvertTimeValue(c.value, Rate(c.from), Rate(c.to)), c.result) << c.from << "->" << c.to << " " << c.value;
+  }
+}
+
+TEST(ConvertFrameRate, rescales_every_row_in_the_tables_mode) {
+  SubtitleTable table;
+  table.Create();
+  table.AppendRow({1, "5000", "", "egy"});
+  table.AppendRow({2, "abc", "150", "kettő"});
+  const FrameRateChangeResult result = ConvertFrameRate(table, "Frame", "15", "23,976");
+  EXPECT_TRUE(result.converted);
+  EXPECT_EQ(result.message, (Message{"FPS módosítás", "info", "Az átváltás megtörtént!", ""}));
+  EXPECT_EQ(table.Rows(), (std::vector<SubtitleRow>{{1, "7992", "", "egy"}, {2, "abc", "239", "kettő"}}));
+
+  SubtitleTable times;
+  times.Create();
+  times.AppendRow({1, "00:00:00,000", "00:00:10,000", ""});
+  EXPECT_TRUE(ConvertFrameRate(times, "Time", "25", "20").converted);
+  EXPECT_EQ(times.At(0), (SubtitleRow{1, "00:00:00,000", "00:00:08,000", ""}));
+}
+
+TEST(ConvertFrameRate, an_empty_or_unreadable_rate_changes_nothing_and_says_so) {
+  SubtitleTable table;
+  table.Create();
+  table.AppendRow({1, "100", "200", ""});
+  for (auto [from, to] : {std::pair{"", "25"}, std::pair{"25", ""}, std::pair{"25", "abc"}, std::pair{"0", "25"}}) {
+    const FrameRateChangeResult result = ConvertFrameRate(table, "Frame", from, to);
+    EXPECT_FALSE(result.converted) << from << "->" << to;
+    EXPECT_FALSE(result.message.line1.empty());
+    EXPECT_EQ(table.At(0), (SubtitleRow{1, "100", "200", ""}));
+  }
+}
+
+}  // namespace
+}  // namespace lumora

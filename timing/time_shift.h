@@ -1,0 +1,67 @@
+#pragma once
+// Moving start and end values earlier or later: the value rules, the check of a typed shift
+// value, and the pass over the whole table ("Módosítás").
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "subtitle/frame_rate.h"
+#include "subtitle/message.h"
+#include "subtitle/subtitle_table.h"
+#include "subtitle/timecode.h"
+#include "timing/progress_gauge.h"
+
+namespace lumora {
+
+enum class ShiftSign { Add, Subtract };
+
+/// The sign box's rule: "+" adds, any other text subtracts.
+ShiftSign ShiftSignOf(std::string_view text);
+
+/// The largest frame value a shift leaves: a result of seven or more digits becomes this.
+inline constexpr Frames kLargestShiftedFrame = 999'999;
+
+/// A frame value moved by `amount` frames: below 0 gives "0", above 999999 gives "999999".
+/// Nothing, so the value stays as it is, when the text is empty or not made of digits.
+std::optional<std::string> ShiftFrameValue(std::string_view frameText, Frames amount, ShiftSign sign);
+
+/// A TimeCode moved by `amount` milliseconds, exactly: below 0 gives 00:00:00,000, 24 hours or
+/// more gives 24:00:00,000. Nothing, so the value stays as it is, when the text is not a TimeCode.
+std::optional<std::string> ShiftTimeValue(std::string_view timeCode, Millis amount, ShiftSign sign);
+
+/// ShiftTimeValue in Time mode, ShiftFrameValue in any other mode.
+std::optional<std::string> ShiftValue(std::string_view mode, std::string_view value, std::int64_t amount,
+                                      ShiftSign sign);
+
+/// A typed shift value after its check: the amount in frames (Frame mode) or milliseconds (Time
+/// mode), or the check's message.
+struct ShiftAmount {
+  CheckResult check;
+  std::int64_t amount = 0;
+};
+
+/// Time mode: CheckTimeCode. Any other mode counts frames: CheckFrameValue, then the text must be
+/// made of digits only and fit a 32-bit number, or it is refused with "Hiba az értékben!".
+ShiftAmount CheckShiftValue(std::string_view mode, std::string_view valueText);
+
+/// The "Felhívás" notice for a zero shift value.
+Message ZeroShiftMessage();
+
+enum class ShiftOutcome { Refused, ZeroValue, Shifted };
+
+struct ShiftAllResult {
+  ShiftOutcome outcome = ShiftOutcome::Refused;
+  Message message;  // the check's message (Refused) or the zero-value notice (ZeroValue)
+
+  /// True when the value passed its check but was zero, so no row changed.
+  bool NotShifted() const { return outcome == ShiftOutcome::ZeroValue; }
+};
+
+/// Shifts Kezdes and Befejezes of every row by the typed value with the sign box's text.
+/// A refused value or a zero value changes no row. Empty or malformed row values stay as they are.
+/// Linear; the cursor does not move (the window goes to the first row afterwards).
+ShiftAllResult ShiftAllRows(SubtitleTable& table, std::string_view mode, std::string_view valueText,
+                            std::string_view signText, const ProgressCallback& progress = {});
+
+}  // namespace lumora
