@@ -1,0 +1,30 @@
+#pragma once
+// The progress gauge of a bulk pass: divisor = total / 100 (truncated); after each step the
+// gauge shows done / divisor when the divisor is above 0. The callback hears only changes.
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+
+namespace lumora {
+
+class ProgressGauge {
+ public:
+  ProgressGauge(std::int64_t total, std::function<void(int)> callback)
+      : divisor_(total / 100), callback_(std::move(callback)) {}
+
+  /// Shows done / divisor, at most 100 (a count that runs past the total cannot overfill it).
+  void Show(std::int64_t done) {
+    if (divisor_ <= 0 || !callback_) return;
+    const int value = static_cast<int>(std::min<std::int64_t>(done / divisor_, 100));
+    if (value == last_) return;
+    last_ = value;
+    callback_(value);
+  }
+
+ private:
+  std::int64_t divisor_;
+  std::function<void(int)> callback_;
+  int last_ = -1;
+};
+
+}  // namespace lumora

@@ -1,0 +1,38 @@
+#include "subtitle/row_text.h"
+#include "subtitle/subtitle_output.h"
+#include "subtitle/subtitle_writer.h"
+
+namespace lumora {
+
+WriteOutcome WriteSrtFile(const std::string& path, SubtitleTable& table, TextEncoding encoding,
+                          std::function<void(int)> progress) {
+  SubtitleOutput out(path, encoding);
+  std::int32_t number = 0;
+  const bool ok = WriteRows(out, table, progress, [&](const SubtitleRow& row) {
+    out.Text(std::to_string(++number));
+    out.EndLine();
+    out.Text(row.Kezdes);
+    out.Text(" --> ");
+    out.Text(row.Befejezes);
+    out.EndLine();
+    // One line per "|"-separated part; a "|" at the very end starts no further line.
+    std::string_view text = row.Szoveg;
+    while (true) {
+      const std::size_t bar = text.find(kLineSeparator);
+      out.Text(text.substr(0, bar));
+      out.EndLine();
+      if (bar == std::string_view::npos || bar + 1 == text.size()) break;
+      text.remove_prefix(bar + 1);
+    }
+    out.EndLine();
+  });
+  if (!ok) return out.Failure();
+  number = 0;
+  for (std::size_t i = 0; i < table.RecordCount(); ++i) {
+    const SubtitleRow& row = table.At(i);
+    if (!row.Kezdes.empty() && !row.Befejezes.empty()) table.SetSorszamAt(i, ++number);
+  }
+  return Saved(table);
+}
+
+}  // namespace lumora

@@ -1,0 +1,23 @@
+#include "subtitle/subtitle_output.h"
+#include "subtitle/subtitle_writer.h"
+
+namespace lumora {
+
+WriteOutcome WriteSubFile(const std::string& path, SubtitleTable& table, TextEncoding encoding,
+                          std::function<void(int)> progress) {
+  SubtitleOutput out(path, encoding);
+  const bool ok = WriteRows(out, table, progress, [&](const SubtitleRow& row) {
+    out.Text("{");
+    out.Text(row.Kezdes);
+    out.Text("}{");
+    out.Text(row.Befejezes);
+    out.Text("}");
+    out.Text(row.Szoveg);
+    out.EndLine();
+  });
+  if (!ok) return out.Failure();
+  for (std::size_t i = 0; i < table.RecordCount(); ++i) table.SetSorszamAt(i, static_cast<std::int32_t>(i + 1));
+  return Saved(table);
+}
+
+}  // namespace lumora

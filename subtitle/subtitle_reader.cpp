@@ -1,0 +1,385 @@
+#include "subtitle/subtitle_reader.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <memory>
+#include <new>
+#include <vector>
+
+#include "subtitle/progress_gauge.h"
+#include "subtitle/row_text.h"
+#include "subtitle/system_error_text.h"
+#include "subtitle/text_lines.h"
+#include "subtitle/timecode.h"
+#include "subtitle/timing_mode.h"
+#include "subtitle/utf8.h"
+#include "subtitle/whole_number.h"
+
+namespace lumora {
+
+namespace {
+
+Message StopMessage() { return {"Hiba", "hiba", "Hiba a file-ban!", "Csak eddig tudtam betölteni a file-t!"}; }
+
+Message SrtStopMessage(std::string reason) {
+  return {"Hiba", "hiba", "Hiba a file-ban! Csak eddig tudtam betölteni a file-t!", std::move(reason)};
+}
+
+Message NothingRecognisedMessage() {
+  return {"Hiba", "hiba", "Hiba a file-ban! Lehet, hogy nem nincs a file-ban semmi!",
+          "Vagy a file értelmezhetetlen típust tartalmaz!"};
+}
+
+Message UnreadableMessage(std::string_view name, int error) {
+  return {"Hiba", "hiba", "Nem sikerült beolvasni a következő file-t: " + std::string(name), SystemErrorText(error)};
+}
+
+// A line quoted whole in a message; a runaway line (a binary file) is cut so the window stays usable.
+constexpr std::size_t kMaxQuotedChars = 200;
+std::string QuoteLine(std::string_view line) {
+  if (line.size() <= kMaxQuotedChars) return std::string(line);
+  const std::string cut = CutToChars(line, kMaxQuotedChars);
+  return cut.size() < line.size() ? cut + "..." : cut;
+}
+
+// The rows of one read, cut to the table's widths as they are made, so a runaway line never
+// sits in memory whole.
+class RowBuilder {
+ public:
+  RowBuilder(const TableShape& shape, std::size_t expected) : shape_(shape) { rows_.reserve(expected); }
+
+  SubtitleRow& Append() { return rows_.emplace_back(); }
+  SubtitleRow& Last() { return rows_.back(); }
+  bool Empty() const { return rows_.empty(); }
+  std::vector<SubtitleRow>& Rows() { return rows_; }
+
+  void SetValue(std::string& field, std::string_view value) const { Cut(field, value, shape_.valueWidth); }
+  void SetText(std::string& field, std::string_view text) const { Cut(field, text, shape_.textWidth); }
+  /// Bytes that surely hold a whole text of the table's width (a character has at most four).
+  std::size_t TextByteBound() const { return shape_.textWidth * 4; }
+
+ private:
+  static void Cut(std::string& field, std::string_view value, std::size_t width) {
+    field.assign(value.size() <= width ? value : value.substr(0, ByteOffsetOfChar(value, width)));
+  }
+
+  TableShape shape_;
+  std::vector<SubtitleRow> rows_;
+};
+
+// One layout's rules, fed the lines after the one that announced the layout.
+class LayoutReader {
+ public:
+  virtual ~LayoutReader() = default;
+  /// Reads one line; false stops the read (the outcome then holds the message).
+  virtual bool Line(std::string_view line) = 0;
+  /// Called when the file ends without a stop.
+  virtual void Finish() {}
+  /// The gauge's count after the latest line.
+  virtual std::int64_t Progress() const = 0;
+};
+
+// SUB: "{start}{end}text", one row per line.
+class SubLayout : public LayoutReader {
+ public:
+  SubLayout(RowBuilder& rows, ReadOutcome& outcome, const ReadOptions& options)
+      : rows_(rows), outcome_(outcome), options_(options) {}
+
+  bool Line(std::string_view line) override {
+    const auto rowNumber = static_cast<std::int32_t>(options_.firstRowNumber + lineIndex_);
+    ++lineIndex_;
+    if (line.empty() || line.front() != '{') {
+      outcome_.status = ReadStatus::StoppedAtBadLine;
+      outcome_.message = StopMessage();
+      return false;
+    }
+    // The scan steps one character on, and one more when it lands on a "{"; every character
+    // but "}" joins the current value. The first "}" ends the start value, the second the end.
+    value_.clear();
+    bool haveStart = false;
+    std::size_t p = 0;
+    while (true) {
+      ++p;
+      if (p < line.size() && line[p] == '{') ++p;
+      if (p >= line.size()) break;
+      if (line[p] != '}') {
+        value_ += line[p];
+        continue;
+      }
+      if (!haveStart) {
+        SubtitleRow& row = rows_.Append();
+        rows_.SetValue(row.Kezdes, Moved(value_));
+        value_.clear();
+        haveStart = true;
+        continue;
+      }
+      SubtitleRow& row = rows_.Last();
+      rows_.SetValue(row.Befejezes, Moved(value_));
+      rows_.SetText(row.Szoveg, line.substr(p + 1));
+      row.Sorszam = rowNumber;
+      break;
+    }
+    return true;
+  }
+
+  std::int64_t Progress() const override { return lineIndex_; }
+
+ private:
+  // In merge mode every value moves by target - first start value, in whole frames; a value
+  // that would fall below 0 becomes 0. A value that is not a whole number stays as read.
+  std::string_view Moved(std::string_view value) {
+    if (!options_.mergeMode) return value;
+    const auto number = ParseWholeNumber(value);
+    if (!offset_) {
+      const auto target = ParseWholeNumber(options_.mergeTarget);
+      offset_ = number && target ? std::int64_t{*target} - *number : 0;
+    }
+    if (!number || *offset_ == 0) return value;
+    const std::int64_t moved = *number + *offset_;
+    moved_ = std::to_string(moved < 0 ? 0 : moved);
+    return moved_;
+  }
+
+  RowBuilder& rows_;
+  ReadOutcome& outcome_;
+  const ReadOptions& options_;
+  std::int64_t lineIndex_ = 0;
+  std::string value_;
+  std::string moved_;
+  std::optional<std::int64_t> offset_;
+};
+
+// SRT: counter line, time line, text lines, blank line.
+class SrtLayout : public LayoutReader {
+ public:
+  SrtLayout(RowBuilder& rows, ReadOutcome& outcome, const ReadOptions& options)
+      : rows_(rows), outcome_(outcome), options_(options), rowNumber_(options.firstRowNumber) {}
+
+  bool Line(std::string_view line) override {
+    ++linesRead_;
+    switch (state_) {
+      case State::ExpectTime: {
+        const auto times = ReadSrtTimeLine(line);
+        if (!times) return Stop("A hiba oka: A következő sor számformátuma nem jó: " + QuoteLine(line));
+        SubtitleRow& row = rows_.Append();
+        rows_.SetValue(row.Kezdes, times->start);
+        rows_.SetValue(row.Befejezes, times->end);
+        row.Sorszam = rowNumber_;
+        if (options_.mergeMode) Move(row);
+        state_ = State::ExpectFirstText;
+        return true;
+      }
+      case State::ExpectFirstText:
+        if (line.empty()) {
+          ++rowNumber_;  // the row keeps its empty text
+          state_ = State::BetweenBlocks;
+        } else {
+          text_.assign(line.substr(0, rows_.TextByteBound()));
+          state_ = State::InText;
+        }
+        return true;
+      case State::InText:
+        if (line.empty()) {
+          StoreText();
+          ++rowNumber_;
+          state_ = State::BetweenBlocks;
+        } else if (text_.size() < rows_.TextByteBound()) {
+          // Text past the field's width would be cut anyway; a block that never ends (no
+          // blank lines) must not gather the whole file.
+          text_ += kLineSeparator;
+          text_.append(line.substr(0, rows_.TextByteBound()));
+        }
+        return true;
+      case State::BetweenBlocks:
+        if (line.empty()) return true;
+        if (ReadsAsWholeNumber(line)) {
+          state_ = State::ExpectTime;
+          return true;
+        }
+        return Stop("A hiba oka: A következő sor sorszáma ez:'" +
+                    (CountChars(line) > 10 ? ShortenForMessage(line) : std::string(line)) +
+                    "', ami talán rossz!\r\n                       (vagy a 2. sor üres)");
+    }
+    return true;
+  }
+
+  void Finish() override {
+    if (state_ == State::InText) StoreText();
+  }
+
+  std::int64_t Progress() const override { return 1 + linesRead_; }
+
+ private:
+  enum class State { ExpectTime, ExpectFirstText, InText, BetweenBlocks };
+
+  bool Stop(std::string reason) {
+    outcome_.status = ReadStatus::StoppedAtBadLine;
+    outcome_.loadErrorReason = reason;
+    outcome_.message = SrtStopMessage(std::move(reason));
+    return false;
+  }
+
+  void StoreText() {
+    rows_.SetText(rows_.Last().Szoveg, text_);
+    text_.clear();
+  }
+
+  // Merge mode: the first row is moved to the target and every later row by the same amount.
+  void Move(SubtitleRow& row) {
+    if (!offset_) {
+      const auto start = TimeCodeToMillis(row.Kezdes);
+      const auto target = TimeCodeToMillis(options_.mergeTarget);
+      offset_ = start && target ? *start - *target : 0;
+    }
+    if (*offset_ == 0) return;
+    if (auto moved = OffsetTimeValue(row.Kezdes, *offset_)) row.Kezdes = std::move(*moved);
+    if (auto moved = OffsetTimeValue(row.Befejezes, *offset_)) row.Befejezes = std::move(*moved);
+  }
+
+  RowBuilder& rows_;
+  ReadOutcome& outcome_;
+  const ReadOptions& options_;
+  State state_ = State::ExpectTime;
+  std::int32_t rowNumber_;
+  std::string text_;
+  std::int64_t linesRead_ = 0;
+  std::optional<Millis> offset_;
+};
+
+// Time ranges: "hh:mm:ss.cc,hh:mm:ss.cc", the text line, a dropped line, the next time line.
+class TimeRangeLayout : public LayoutReader {
+ public:
+  TimeRangeLayout(RowBuilder& rows, ReadOutcome& outcome, std::string_view firstTimeLine)
+      : rows_(rows), outcome_(outcome), timeLine_(firstTimeLine) {}
+
+  bool Line(std::string_view line) override {
+    switch (state_) {
+      case State::ExpectText: {
+        const auto times = ReadTimeRangeLine(timeLine_);
+        if (!times) {
+          outcome_.status = ReadStatus::StoppedAtBadLine;
+          outcome_.loadErrorReason = "Az idő intervalluma rosszul van megadva a sorban!";
+          outcome_.message = StopMessage();
+          return false;
+        }
+        SubtitleRow& row = rows_.Append();
+        rows_.SetValue(row.Kezdes, times->start);
+        rows_.SetValue(row.Befejezes, times->end);
+        if (!line.empty()) rows_.SetText(row.Szoveg, BrToBar(line.substr(0, 2 * rows_.TextByteBound())));
+        ++blocks_;
+        state_ = State::DropLine;
+        return true;
+      }
+      case State::DropLine:
+        state_ = State::ExpectTime;
+        return true;
+      case State::ExpectTime:
+        timeLine_.assign(line.substr(0, 64));  // only the first 23 characters matter
+        state_ = State::ExpectText;
+        return true;
+    }
+    return true;
+  }
+
+  std::int64_t Progress() const override { return 3 * (1 + blocks_); }
+
+ private:
+  enum class State { ExpectText, DropLine, ExpectTime };
+
+  RowBuilder& rows_;
+  ReadOutcome& outcome_;
+  std::string timeLine_;
+  State state_ = State::ExpectText;
+  std::int64_t blocks_ = 0;
+};
+
+std::size_t ExpectedRows(FormatKind kind, const TextScan& scan) {
+  const std::int64_t lines = scan.lineCount;
+  const std::int64_t blocks = kind == FormatKind::SubFrames ? lines : std::min(lines, scan.blankLines + 1);
+  return static_cast<std::size_t>(std::max<std::int64_t>(blocks, 0));
+}
+
+void HandOver(std::vector<SubtitleRow>& rows, SubtitleTable& table) {
+  if (table.IsEmpty()) {
+    table.ReplaceRows(std::move(rows));
+    return;
+  }
+  table.Reserve(table.RecordCount() + rows.size());
+  for (SubtitleRow& row : rows) table.AppendRow(std::move(row));
+}
+
+ReadOutcome ReadLines(TextLineReader& reader, std::string_view name, SubtitleTable& table,
+                      const ReadOptions& options) {
+  ReadOutcome outcome;
+  try {
+    if (!reader.Scan()) {
+      outcome.status = ReadStatus::Unreadable;
+      outcome.message = UnreadableMessage(name, reader.Error());
+      return outcome;
+    }
+    const TextScan& scan = reader.Result();
+    outcome.encoding = scan.encoding;
+    ProgressGauge gauge(scan.lineCount, options.progress);
+
+    std::unique_ptr<RowBuilder> rows;
+    std::unique_ptr<LayoutReader> layout;
+    std::string_view line;
+    bool stopped = false;
+    while (!stopped && reader.Next(line)) {
+      if (layout) {
+        stopped = !layout->Line(line);
+        gauge.Show(layout->Progress());
+        continue;
+      }
+      const auto detected = DetectFormat(line);
+      if (!detected) continue;  // lines before the first recognised one are skipped
+      outcome.kind = detected->kind;
+      outcome.loadedKind = std::string(detected->timingMode);
+      outcome.status = ReadStatus::Complete;
+      rows = std::make_unique<RowBuilder>(table.Shape(), ExpectedRows(detected->kind, scan));
+      switch (detected->kind) {
+        case FormatKind::SubFrames:
+          layout = std::make_unique<SubLayout>(*rows, outcome, options);
+          stopped = !layout->Line(line);  // the announcing line is the first row
+          break;
+        case FormatKind::SrtBlocks: layout = std::make_unique<SrtLayout>(*rows, outcome, options); break;
+        case FormatKind::TimeRanges: layout = std::make_unique<TimeRangeLayout>(*rows, outcome, line); break;
+        case FormatKind::NoneRecognised: break;
+      }
+    }
+    if (reader.Error() != 0) {
+      outcome = ReadOutcome{};
+      outcome.status = ReadStatus::Unreadable;
+      outcome.message = UnreadableMessage(name, reader.Error());
+      return outcome;
+    }
+    if (!layout) {
+      outcome.message = NothingRecognisedMessage();
+      return outcome;
+    }
+    if (!stopped) layout->Finish();
+    outcome.rowsRead = rows->Rows().size();
+    HandOver(rows->Rows(), table);
+  } catch (const std::bad_alloc&) {
+    const TextEncoding encoding = outcome.encoding;
+    outcome = ReadOutcome{};
+    outcome.encoding = encoding;
+    outcome.status = ReadStatus::Unreadable;
+    outcome.message = UnreadableMessage(name, ENOMEM);
+  }
+  return outcome;
+}
+
+}  // namespace
+
+ReadOutcome ReadSubtitleFile(const std::string& path, SubtitleTable& table, const ReadOptions& options) {
+  TextLineReader reader(path);
+  return ReadLines(reader, ExtractNameOnly(path), table, options);
+}
+
+ReadOutcome ReadSubtitleBytes(std::string_view bytes, SubtitleTable& table, const ReadOptions& options) {
+  TextLineReader reader(bytes);
+  return ReadLines(reader, "", table, options);
+}
+
+}  // namespace lumora

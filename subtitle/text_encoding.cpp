@@ -1,0 +1,307 @@
+#include "subtitle/text_encoding.h"
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+#include "subtitle/utf8.h"
+
+namespace lumora {
+
+namespace {
+
+// Code points of the bytes 0x80-0xFF. The undefined bytes keep their own value (U+0081...),
+// which makes the table a bijection: any byte read is written back unchanged.
+constexpr std::array<char16_t, 128> kWindows1250High = {
+    0x20AC, 0x0081, 0x201A, 0x0083, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x0088, 0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x0098, 0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A,
+    0x00A0, 0x02C7, 0x02D8, 0x0141, 0x00A4, 0x0104, 0x00A6, 0x00A7,
+    0x00A8, 0x00A9, 0x015E, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x017B,
+    0x00B0, 0x00B1, 0x02DB, 0x0142, 0x00B4, 0x00B5, 0x00B6, 0x00B7,
+    0x00B8, 0x0105, 0x015F, 0x00BB, 0x013D, 0x02DD, 0x013E, 0x017C,
+    0x0154, 0x00C1, 0x00C2, 0x0102, 0x00C4, 0x0139, 0x0106, 0x00C7,
+    0x010C, 0x00C9, 0x0118, 0x00CB, 0x011A, 0x00CD, 0x00CE, 0x010E,
+    0x0110, 0x0143, 0x0147, 0x00D3, 0x00D4, 0x0150, 0x00D6, 0x00D7,
+    0x0158, 0x016E, 0x00DA, 0x0170, 0x00DC, 0x00DD, 0x0162, 0x00DF,
+    0x0155, 0x00E1, 0x00E2, 0x0103, 0x00E4, 0x013A, 0x0107, 0x00E7,
+    0x010D, 0x00E9, 0x0119, 0x00EB, 0x011B, 0x00ED, 0x00EE, 0x010F,
+    0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7,
+    0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
+};
+
+constexpr char32_t kMaxWindows1250CodePoint = 0x2122;
+
+// UTF-8 bytes of each high byte, ready to copy: length, then up to three bytes.
+struct Utf8Form {
+  std::uint8_t length;
+  char bytes[3];
+};
+
+std::array<Utf8Form, 128> BuildHighForms() {
+  std::array<Utf8Form, 128> forms{};
+  for (std::size_t i = 0; i < 128; ++i) {
+    std::string s;
+    AppendUtf8(s, kWindows1250High[i]);
+    forms[i].length = static_cast<std::uint8_t>(s.size());
+    std::memcpy(forms[i].bytes, s.data(), s.size());
+  }
+  return forms;
+}
+
+// Byte of each code point up to U+2122; 0 where the code page has none.
+std::array<std::uint8_t, kMaxWindows1250CodePoint + 1> BuildReverse() {
+  std::array<std::uint8_t, kMaxWindows1250CodePoint + 1> reverse{};
+  for (std::size_t i = 0; i < 128; ++i) reverse[kWindows1250High[i]] = static_cast<std::uint8_t>(0x80 + i);
+  return reverse;
+}
+
+const std::array<Utf8Form, 128>& HighForms() {
+  static const auto forms = BuildHighForms();
+  return forms;
+}
+
+const std::array<std::uint8_t, kMaxWindows1250CodePoint + 1>& Reverse1250() {
+  static const auto reverse = BuildReverse();
+  return reverse;
+}
+
+constexpr char32_t kReplacement = U'\uFFFD';
+
+// Decodes a sequence already known to be valid and of the given length.
+char32_t DecodeValid(const unsigned char* p, int length) {
+  switch (length) {
+    case 1: return p[0];
+    case 2: return (char32_t(p[0] & 0x1F) << 6) | (p[1] & 0x3F);
+    case 3: return (char32_t(p[0] & 0x0F) << 12) | (char32_t(p[1] & 0x3F) << 6) | (p[2] & 0x3F);
+    default:
+      return (char32_t(p[0] & 0x07) << 18) | (char32_t(p[1] & 0x3F) << 12) | (char32_t(p[2] & 0x3F) << 6) |
+             (p[3] & 0x3F);
+  }
+}
+
+// Calls f(codePoint) for each character of a UTF-8 text; malformed bytes give U+FFFD each.
+template <typename F>
+void ForEachCodePoint(std::string_view utf8, F&& f) {
+  const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    if (p[i] < 0x80) {
+      f(char32_t(p[i]));
+      ++i;
+      continue;
+    }
+    const int length = Utf8SequenceLength(utf8, i);
+    if (length <= 0) {
+      f(kReplacement);
+      ++i;
+    } else {
+      f(DecodeValid(p + i, length));
+      i += static_cast<std::size_t>(length);
+    }
+  }
+}
+
+void AppendUnit16(std::string& out, char32_t unit, bool bigEndian) {
+  const char hi = static_cast<char>((unit >> 8) & 0xFF);
+  const char lo = static_cast<char>(unit & 0xFF);
+  if (bigEndian) {
+    out += hi;
+    out += lo;
+  } else {
+    out += lo;
+    out += hi;
+  }
+}
+
+}  // namespace
+
+std::string_view EncodingName(TextEncoding encoding) {
+  switch (encoding) {
+    case TextEncoding::Windows1250: return "Windows-1250";
+    case TextEncoding::Utf8: return "UTF-8";
+    case TextEncoding::Utf8Bom: return "UTF-8 BOM";
+    case TextEncoding::Utf16LE: return "UTF-16LE";
+    case TextEncoding::Utf16BE: return "UTF-16BE";
+  }
+  return "";
+}
+
+std::string_view ByteOrderMark(TextEncoding encoding) {
+  switch (encoding) {
+    case TextEncoding::Utf8Bom: return "\xEF\xBB\xBF";
+    case TextEncoding::Utf16LE: return "\xFF\xFE";
+    case TextEncoding::Utf16BE: return "\xFE\xFF";
+    default: return "";
+  }
+}
+
+MarkedEncoding EncodingFromMark(std::string_view lead) {
+  if (lead.substr(0, 3) == "\xEF\xBB\xBF") return {TextEncoding::Utf8Bom, 3};
+  if (lead.substr(0, 2) == "\xFF\xFE") return {TextEncoding::Utf16LE, 2};
+  if (lead.substr(0, 2) == "\xFE\xFF") return {TextEncoding::Utf16BE, 2};
+  return {};
+}
+
+int Utf8SequenceLength(std::string_view text, std::size_t pos) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[pos + k]); };
+  const unsigned char lead = byte(0);
+  if (lead < 0x80) return 1;
+  int length = 0;
+  unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;   // overlong
+    if (lead == 0xED) high = 0x9F;  // surrogates
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;   // overlong
+    if (lead == 0xF4) high = 0x8F;  // beyond U+10FFFF
+  } else {
+    return -1;
+  }
+  const std::size_t available = text.size() - pos;
+  for (int k = 1; k < length; ++k) {
+    if (static_cast<std::size_t>(k) >= available) return 0;
+    const unsigned char c = byte(static_cast<std::size_t>(k));
+    const unsigned char lo = k == 1 ? low : 0x80;
+    const unsigned char hi = k == 1 ? high : 0xBF;
+    if (c < lo || c > hi) return -1;
+  }
+  return length;
+}
+
+bool IsAscii(std::string_view bytes) {
+  const char* p = bytes.data();
+  std::size_t n = bytes.size();
+  // Eight bytes at a time: subtitle text is mostly ASCII, and this is on every line's path.
+  while (n >= 8) {
+    std::uint64_t word;
+    std::memcpy(&word, p, 8);
+    if (word & 0x8080808080808080ULL) return false;
+    p += 8;
+    n -= 8;
+  }
+  while (n > 0) {
+    if (static_cast<unsigned char>(*p) >= 0x80) return false;
+    ++p;
+    --n;
+  }
+  return true;
+}
+
+TextEncoding DetectEncoding(std::string_view bytes) {
+  const MarkedEncoding marked = EncodingFromMark(bytes);
+  if (marked.markLength > 0) return marked.encoding;
+  bool multiByte = false;
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+      ++i;
+      continue;
+    }
+    const int length = Utf8SequenceLength(bytes, i);
+    if (length <= 0) return TextEncoding::Windows1250;
+    multiByte = true;
+    i += static_cast<std::size_t>(length);
+  }
+  return multiByte ? TextEncoding::Utf8 : TextEncoding::Windows1250;
+}
+
+void AppendWindows1250AsUtf8(std::string& out, std::string_view bytes) {
+  const auto& forms = HighForms();
+  for (const char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b < 0x80) {
+      out += c;
+    } else {
+      const Utf8Form& form = forms[b - 0x80];
+      out.append(form.bytes, form.length);
+    }
+  }
+}
+
+void AppendSanitizedUtf8(std::string& out, std::string_view bytes) {
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+      out += bytes[i++];
+      continue;
+    }
+    const int length = Utf8SequenceLength(bytes, i);
+    if (length <= 0) {
+      AppendUtf8(out, kReplacement);
+      ++i;
+    } else {
+      out.append(bytes.substr(i, static_cast<std::size_t>(length)));
+      i += static_cast<std::size_t>(length);
+    }
+  }
+}
+
+void AppendUtf16AsUtf8(std::string& out, std::string_view bytes, bool bigEndian) {
+  const auto unitAt = [&](std::size_t i) -> char32_t {
+    const auto a = static_cast<unsigned char>(bytes[i]);
+    const auto b = static_cast<unsigned char>(bytes[i + 1]);
+    return bigEndian ? (char32_t(a) << 8 | b) : (char32_t(b) << 8 | a);
+  };
+  std::size_t i = 0;
+  while (i + 1 < bytes.size()) {
+    const char32_t unit = unitAt(i);
+    i += 2;
+    if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < bytes.size()) {
+      const char32_t next = unitAt(i);
+      if (next >= 0xDC00 && next <= 0xDFFF) {
+        AppendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (next - 0xDC00));
+        i += 2;
+        continue;
+      }
+    }
+    AppendUtf8(out, unit >= 0xD800 && unit <= 0xDFFF ? kReplacement : unit);
+  }
+  if (i < bytes.size()) AppendUtf8(out, kReplacement);
+}
+
+void AppendEncoded(std::string& out, std::string_view utf8, TextEncoding encoding) {
+  switch (encoding) {
+    case TextEncoding::Utf8:
+    case TextEncoding::Utf8Bom:
+      AppendSanitizedUtf8(out, utf8);
+      return;
+    case TextEncoding::Windows1250: {
+      if (IsAscii(utf8)) {
+        out.append(utf8);
+        return;
+      }
+      const auto& reverse = Reverse1250();
+      ForEachCodePoint(utf8, [&](char32_t cp) {
+        if (cp < 0x80) {
+          out += static_cast<char>(cp);
+        } else {
+          const std::uint8_t b = cp <= kMaxWindows1250CodePoint ? reverse[cp] : 0;
+          out += b != 0 ? static_cast<char>(b) : '?';
+        }
+      });
+      return;
+    }
+    case TextEncoding::Utf16LE:
+    case TextEncoding::Utf16BE: {
+      const bool bigEndian = encoding == TextEncoding::Utf16BE;
+      ForEachCodePoint(utf8, [&](char32_t cp) {
+        if (cp >= 0x10000) {
+          cp -= 0x10000;
+          AppendUnit16(out, 0xD800 + (cp >> 10), bigEndian);
+          AppendUnit16(out, 0xDC00 + (cp & 0x3FF), bigEndian);
+        } else {
+          AppendUnit16(out, cp, bigEndian);
+        }
+      });
+      return;
+    }
+  }
+}
+
+}  // namespace lumora

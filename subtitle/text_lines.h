@@ -1,0 +1,73 @@
+#pragma once
+// A subtitle file as UTF-8 lines. The file is read twice in chunks, never held whole: the first
+// pass finds the encoding and counts the lines, the second hands out the lines one by one.
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "subtitle/text_encoding.h"
+
+namespace lumora {
+
+/// What the first pass learnt about a file.
+struct TextScan {
+  TextEncoding encoding = TextEncoding::Windows1250;
+  std::int64_t lineCount = 0;   // lines, the last one counted even without a line end
+  std::int64_t blankLines = 0;  // lines with no text: a rough count of SRT blocks
+  bool crOnly = false;          // the file holds no LF: each CR ends a line
+};
+
+/// Error code for a path that names something other than a regular file (a device, a pipe).
+inline constexpr int kNotRegularFile = -2;
+
+class TextLineReader {
+ public:
+  /// Reads the file at path (opened at once; see Error()).
+  explicit TextLineReader(const std::string& path);
+  /// Reads bytes held in memory (they must outlive the reader).
+  explicit TextLineReader(std::string_view bytes);
+  ~TextLineReader();
+  TextLineReader(const TextLineReader&) = delete;
+  TextLineReader& operator=(const TextLineReader&) = delete;
+
+  /// The first pass. False when the file cannot be read (see Error()).
+  bool Scan();
+  const TextScan& Result() const { return scan_; }
+
+  /// The next line in UTF-8, without its line end; a CR and what follows it on the line are
+  /// not part of it. False at the end of the file or on a read error (see Error()). The view
+  /// stays valid until the next call.
+  bool Next(std::string_view& line);
+
+  /// The errno of a failure (or kNotRegularFile); 0 when all went well.
+  int Error() const { return error_; }
+
+ private:
+  bool Fill();  // reads more bytes behind the unread ones; false at the end or on an error
+  bool Rewind();
+  bool ScanUtf16(std::size_t markLength, bool bigEndian);
+  std::string_view Decode(std::string_view raw);
+
+  int fd_ = -1;
+  int error_ = 0;
+  TextScan scan_;
+  bool scanned_ = false;
+  bool secondPass_ = false;
+
+  // The bytes being read: a chunk of the file, or the whole text held in memory.
+  std::unique_ptr<char[]> buffer_;
+  std::size_t capacity_ = 0;
+  const char* data_ = nullptr;
+  std::size_t begin_ = 0;  // first unread byte
+  std::size_t end_ = 0;    // end of the bytes read
+  bool atEnd_ = false;
+
+  bool inMemory_ = false;    // reading text_ rather than the file
+  std::string_view text_;    // the bytes given, or utf16Text_
+  std::string utf16Text_;    // a UTF-16 file turned into UTF-8
+  std::string line_;         // a line decoded into UTF-8
+};
+
+}  // namespace lumora
