@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "editor/TFelirat.h"
 #include "shell/TKiszoveg.h"
+#include "shell/TUjFelirat.h"
 #include "shell/app_context.h"
 #include "shell/pictures.h"
 #include "shell/qt_text.h"
@@ -82,18 +84,41 @@ void TFoForm::FormActivate() {
     return;
   }
   ApplyLayoutMenuItems();
+  if (!state.StartupFile.empty() && IsStartupSubtitle(state.StartupFile)) ctx_.forms.felirat->ShowModal();
   CloseIfRouteEnds();
 }
 
-void TFoForm::ApplyLayoutMenuItems() {}
+void TFoForm::ApplyLayoutMenuItems() {
+  // The item of the arrangement in force is the disabled one.
+  ctx_.forms.felirat->SetLayoutMenuItems(ctx_.state.LayoutMode == kLayout800);
+}
 
 void TFoForm::CloseIfRouteEnds() {
   if (ctx_.state.RouteState == "ki") Close();
 }
 
-void TFoForm::BMegnyitasClick() {}
+void TFoForm::BMegnyitasClick() {
+  AppState& state = ctx_.state;
+  hide();
+  state.EditorEntry = "megnyitas";
+  if (state.RouteState == "vissza" || state.RouteState == "be2") state.RouteState = "be";
+  ctx_.forms.felirat->ResetForOpening();
+  ctx_.forms.felirat->ShowModal();
+  CloseIfRouteEnds();
+}
 
-void TFoForm::BitBtn2Click() {}
+void TFoForm::BitBtn2Click() {
+  AppState& state = ctx_.state;
+  hide();
+  state.EditorEntry = "uj";
+  if (state.RouteState == "be2") state.RouteState = "be";
+  ctx_.forms.ujFelirat->ShowModal();
+  if (state.RouteState == "ki") {
+    Close();
+  } else if (state.RouteState == "be2") {
+    state.RouteState = "be";
+  }
+}
 
 void TFoForm::BitBtn1Click() { Close(); }
 

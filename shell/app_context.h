@@ -7,13 +7,25 @@
 
 namespace lumora {
 
+class TFelirat;
+class TFileneve;
 class TFoForm;
+class TInfo;
+class TKereses;
 class TKiszoveg;
+class TLeiras;
+class TUjFelirat;
 
 /// The program's windows, created once at start in a fixed order and never destroyed before the end.
 struct Forms {
   TFoForm* foForm = nullptr;
+  TKereses* kereses = nullptr;
+  TFileneve* fileneve = nullptr;
   TKiszoveg* kiszoveg = nullptr;
+  TInfo* info = nullptr;
+  TUjFelirat* ujFelirat = nullptr;
+  TLeiras* leiras = nullptr;
+  TFelirat* felirat = nullptr;
 };
 
 struct AppContext {

@@ -1,7 +1,13 @@
 #include "shell/lumora_app.h"
 
+#include "editor/TFelirat.h"
+#include "shell/TFileneve.h"
 #include "shell/TFoForm.h"
+#include "shell/TInfo.h"
+#include "shell/TKereses.h"
 #include "shell/TKiszoveg.h"
+#include "shell/TLeiras.h"
+#include "shell/TUjFelirat.h"
 
 namespace lumora {
 
@@ -19,7 +25,16 @@ LumoraApp::LumoraApp(AppContext& context, const QStringList& arguments) : contex
   const QString second = arguments.value(1);
   // The order matters: each window's set-up may read what the ones before it decided.
   forms.foForm = Create<TFoForm>(first, second);
+  forms.kereses = Create<TKereses>();
+  forms.fileneve = Create<TFileneve>();
   forms.kiszoveg = Create<TKiszoveg>();
+  forms.info = Create<TInfo>();
+  forms.ujFelirat = Create<TUjFelirat>();
+  forms.leiras = Create<TLeiras>();
+  forms.felirat = Create<TFelirat>();
+
+  forms.kiszoveg->SetOverwriteAcceptedAction([&forms] { forms.fileneve->Close(); });
+  forms.kiszoveg->SetSaveOnCloseAction([&forms] { forms.felirat->SaveOnClose(); });
 }
 
 LumoraApp::~LumoraApp() {

@@ -122,6 +122,19 @@ QIcon ButtonGlyphIcon(ButtonGlyph glyph) {
       p.drawText(QRectF(13, 15, 17, 13), Qt::AlignCenter, "Á");
       break;
     }
+    case ButtonGlyph::Apply: {
+      p.setPen(QPen(QColor(40, 150, 60), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      p.drawPolyline(QPolygonF({QPointF(6, 17), QPointF(13, 24), QPointF(26, 8)}));
+      break;
+    }
+    case ButtonGlyph::Search: {
+      p.setPen(QPen(QColor(60, 60, 60), 3));
+      p.setBrush(QColor(200, 225, 250));
+      p.drawEllipse(QRectF(5, 5, 15, 15));
+      p.setPen(QPen(QColor(60, 60, 60), 4, Qt::SolidLine, Qt::RoundCap));
+      p.drawLine(QPointF(19, 19), QPointF(27, 27));
+      break;
+    }
     case ButtonGlyph::Exit: {
       p.setPen(QPen(QColor(200, 40, 40), 3.5, Qt::SolidLine, Qt::RoundCap));
       p.setBrush(Qt::NoBrush);

@@ -13,7 +13,7 @@ QPixmap MessageIconPixmap(MessageIcon icon);
 /// The main menu's background: a film-strip motif over a dark gradient.
 QPixmap MainMenuBackground(QSize size);
 
-enum class ButtonGlyph { Open, NewSubtitle, Translate, Exit };
+enum class ButtonGlyph { Open, NewSubtitle, Translate, Exit, Apply, Search };
 QIcon ButtonGlyphIcon(ButtonGlyph glyph);
 
 /// The about window's picture.

@@ -1,0 +1,94 @@
+#include "shell/TKereses.h"
+
+#include <QDir>
+#include <QKeyEvent>
+#include <QListWidget>
+
+#include "editor/TFelirat.h"
+#include "shell/app_context.h"
+#include "shell/folder_browser.h"
+#include "shell/qt_text.h"
+#include "shell/widget_factory.h"
+
+namespace lumora {
+
+TKereses::TKereses(AppContext& context) : Form(context, "TKereses", "Felirat megnyitása") {
+  setWindowFlag(Qt::WindowStaysOnTopHint);
+  DriveComboBox1 = Named(new QComboBox(this), "DriveComboBox1");
+  DriveComboBox1->setGeometry(8, 8, 200, 26);
+  DirectoryListBox1 = Named(new QListWidget(this), "DirectoryListBox1");
+  DirectoryListBox1->setGeometry(8, 40, 200, 266);
+  e1 = MakeEdit(this, "e1");
+  e1->setGeometry(216, 8, 356, 26);
+  e1->setReadOnly(true);
+  e1->setFocusPolicy(Qt::ClickFocus);  // skipped by Tab
+  filelistbox = Named(new QListWidget(this), "filelistbox");
+  filelistbox->setGeometry(216, 40, 356, 198);
+  FilterComboBox1 = Named(new QComboBox(this), "FilterComboBox1");
+  FilterComboBox1->setGeometry(216, 244, 356, 26);
+  megnyitas = MakeButton(this, "megnyitas", "Megnyitás");
+  megnyitas->setGeometry(452, 276, 120, 30);
+  megnyitas->setEnabled(false);
+  SetFixedClientSize(580, 314);
+  CentreOnScreen();
+
+  browser = new FolderBrowser(DriveComboBox1, DirectoryListBox1, filelistbox, FilterComboBox1, this);
+  browser->ListDrives();
+  browser->SetFilters({"Feliratok (*.srt,*.sub)|*.srt;*.sub", "Srt (*.srt)|*.srt", "Sub (*.sub)|*.sub"});
+  browser->SetDirectory(QDir::homePath());
+  connect(browser, &FolderBrowser::FolderClicked, this, &TKereses::DirectoryClick);
+  connect(browser, &FolderBrowser::FileClicked, this, &TKereses::FileClick);
+  connect(browser, &FolderBrowser::FileActivated, this, [this](const QString& name) {
+    FileClick(name);
+    megnyitasClick();
+  });
+  connect(megnyitas, &QPushButton::clicked, this, &TKereses::megnyitasClick);
+  EnableKeyPreview();
+}
+
+void TKereses::FormActivate() {
+  e1->clear();
+  ctx_.state.OpenOutcome = "ki";
+  browser->RereadFiles();
+}
+
+void TKereses::DirectoryClick() {
+  e1->clear();
+  megnyitas->setEnabled(false);
+}
+
+void TKereses::FileClick(const QString& name) {
+  AppState& state = ctx_.state;
+  state.LastDirectory = ToStd(browser->Directory());
+  state.SubtitlePath = ToStd(QDir(browser->Directory()).filePath(name));
+  state.SubtitleName = ToStd(name);
+  e1->setText(name);
+  megnyitas->setEnabled(!name.isEmpty());
+}
+
+void TKereses::megnyitasClick() {
+  AppState& state = ctx_.state;
+  if (state.OpenTarget == "Felirat") {
+    ctx_.forms.felirat->PrepareEditorForLoad(e1->text());
+    state.BusyFlag = false;
+    state.OpenOutcome = "megnyit";
+    Close();
+  }
+}
+
+void TKereses::FormClose() {
+  // The chosen file is read once the dialog is out of the way.
+  if (ctx_.state.OpenOutcome == "megnyit") ctx_.forms.felirat->LoadIntoEditor();
+}
+
+bool TKereses::FormKeyPreview(QWidget* target, QKeyEvent* event) {
+  if (event->key() != Qt::Key_Escape) return false;
+  if (target == DirectoryListBox1 || target == filelistbox || target == FilterComboBox1 || target == megnyitas ||
+      target == DriveComboBox1) {
+    Close();
+    return true;
+  }
+  return false;
+}
+
+}  // namespace lumora
