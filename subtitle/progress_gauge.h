@@ -1,6 +1,7 @@
 #pragma once
 // The progress gauge of a bulk pass: divisor = total / 100 (truncated); after each step the
-// gauge shows done / divisor when the divisor is above 0. The callback hears only changes.
+// gauge shows done / divisor when the divisor is above 0. The callback hears only changes
+// from what the gauge shows, starting at 0.
 #include <algorithm>
 #include <cstdint>
 #include <functional>
@@ -24,7 +25,7 @@ class ProgressGauge {
  private:
   std::int64_t divisor_;
   std::function<void(int)> callback_;
-  int last_ = -1;
+  int last_ = 0;  // the gauge starts at 0
 };
 
 }  // namespace lumora

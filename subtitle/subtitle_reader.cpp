@@ -346,6 +346,7 @@ ReadOutcome ReadLines(TextLineReader& reader, std::string_view name, SubtitleTab
         case FormatKind::TimeRanges: layout = std::make_unique<TimeRangeLayout>(*rows, outcome, line); break;
         case FormatKind::NoneRecognised: break;
       }
+      gauge.Show(layout->Progress());
     }
     if (reader.Error() != 0) {
       outcome = ReadOutcome{};
