@@ -418,6 +418,7 @@ void TFelirat::ApplyTimingModeToEditor(const QString& mode) {
 }
 
 void TFelirat::ShowModelInGrid(QAbstractItemModel* model) {
+  if (racs->model() == model) return;
   // The view makes a new selection model for every model it is given; the old one is ours to free.
   QItemSelectionModel* previous = racs->selectionModel();
   racs->setModel(model);

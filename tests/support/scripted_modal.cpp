@@ -18,6 +18,8 @@ void ScriptedModal::Press(const QString& button) {
 
 void ScriptedModal::RunModal(Form& form) {
   form.Show();
+  // The offscreen platform activates windows only when asked; a modal window is the active one.
+  if (form.isVisible()) QApplication::setActiveWindow(&form);
   ShownWindow entry{form.objectName(), form.windowTitle(), {}};
   if (auto* message = dynamic_cast<TKiszoveg*>(&form)) {
     QString kind = !message->InfoI->isHidden() ? "info" : !message->KerdesI->isHidden() ? "kerdes" : "hiba";
