@@ -8,6 +8,7 @@
 #include <QTableView>
 #include <QTextEdit>
 
+#include "editor/TReszletesK.h"
 #include "editor/subtitle_table_model.h"
 #include "editor/wheel_to_arrow_keys.h"
 #include "shell/TFoForm.h"
@@ -54,6 +55,7 @@ TFelirat::TFelirat(AppContext& context)
   BuildControls();
   BuildMenus();
   ConnectHandlers();
+  ConnectRowOperations();
   // Every control's keys and mouse events pass through eventFilter first.
   EnableKeyPreview();
   cds.AddObserver(rowObserver_.get());
@@ -329,6 +331,7 @@ void TFelirat::FormActivate() {
   AppState& state = ctx_.state;
   Fszazalek->hide();
   Timer1.start();
+  if (ctx_.forms.reszletesK->isVisible()) ctx_.forms.reszletesK->Close();
   if (state.EditorEntry != "uj") {
     state.BusyFlag = true;
     GB1->show();

@@ -5,6 +5,8 @@
 #include <memory>
 
 #include "editor/row_display.h"
+#include "editor/row_formatting.h"
+#include "editor/text_search.h"
 #include "shell/form.h"
 #include "subtitle/subtitle_table.h"
 #include "subtitle/text_encoding.h"
@@ -168,6 +170,19 @@ class TFelirat : public Form {
   void Felbonts1Click();
   void Felbonts2Click();
   void RacsCellClick();
+  void BbeszurasClick();
+  void BelemogeMouseDown();
+  void pmsoreleClick();
+  void pmsormogeClick();
+  void BtorlesClick();
+  void BujraClick();
+  void osszeselClick();
+  void KivagasClick();
+  void MasolasClick();
+  void BeillesztesClick();
+  void BkeresokClick();
+  /// Moves to the next row whose text matches, or says that none does.
+  void SearchRows(const QString& text, const SearchOptions& options);
 
  protected:
   void FormActivate() override;
@@ -181,6 +196,8 @@ class TFelirat : public Form {
   void BuildControls();
   void BuildMenus();
   void ConnectHandlers();
+  void ConnectRowOperations();
+  void ToggleTags(TagPair tags);
   void FormCreate();
   void StartNewSubtitle();
   void LoadStartupFile();

@@ -193,6 +193,10 @@ bool TFelirat::FormKeyPreview(QWidget* target, QKeyEvent* event) {
     Btallozas->setFocus();
     return true;
   }
+  if (target == Ekereses && IsEnter(key)) {
+    BkeresokClick();
+    return true;
+  }
   if (target == Eugras) {
     if (IsEnter(key)) {
       BugrasClick();
@@ -221,6 +225,10 @@ bool TFelirat::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress:
       if (watched == Efilenev) {
         Btallozas->setFocus();
+        return true;
+      }
+      if (watched == Belemoge && Belemoge->isEnabled()) {
+        BelemogeMouseDown();
         return true;
       }
       if (watched == kulonbseg) {

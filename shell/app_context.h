@@ -14,6 +14,7 @@ class TInfo;
 class TKereses;
 class TKiszoveg;
 class TLeiras;
+class TReszletesK;
 class TUjFelirat;
 
 /// The program's windows, created once at start in a fixed order and never destroyed before the end.
@@ -26,6 +27,7 @@ struct Forms {
   TUjFelirat* ujFelirat = nullptr;
   TLeiras* leiras = nullptr;
   TFelirat* felirat = nullptr;
+  TReszletesK* reszletesK = nullptr;
 };
 
 struct AppContext {

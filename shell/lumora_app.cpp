@@ -1,6 +1,7 @@
 #include "shell/lumora_app.h"
 
 #include "editor/TFelirat.h"
+#include "editor/TReszletesK.h"
 #include "shell/TFileneve.h"
 #include "shell/TFoForm.h"
 #include "shell/TInfo.h"
@@ -32,6 +33,7 @@ LumoraApp::LumoraApp(AppContext& context, const QStringList& arguments) : contex
   forms.ujFelirat = Create<TUjFelirat>();
   forms.leiras = Create<TLeiras>();
   forms.felirat = Create<TFelirat>();
+  forms.reszletesK = Create<TReszletesK>();
 
   forms.kiszoveg->SetOverwriteAcceptedAction([&forms] { forms.fileneve->Close(); });
   forms.kiszoveg->SetSaveOnCloseAction([&forms] { forms.felirat->SaveOnClose(); });

@@ -11,30 +11,12 @@
 #include <QWheelEvent>
 
 #include "editor/TFelirat.h"
-#include "tests/support/app_fixture.h"
-#include "tests/support/window_helpers.h"
+#include "tests/editor/editor_test_support.h"
 
 namespace lumora::testing {
 namespace {
 
-class EditorFields : public AppFixture {
- protected:
-  // Opens a file's bytes in the editor as the open dialog would.
-  TFelirat& Open(const QByteArray& bytes, const QString& name = "film.srt", QSize screen = {1024, 768}) {
-    Start(screen);
-    const QString path = QDir(dir_.path()).filePath(name);
-    WriteBytes(path, bytes);
-    TFelirat& editor = *Windows().felirat;
-    State().SubtitlePath = path.toStdString();
-    State().SubtitleName = name.toStdString();
-    editor.Show();
-    QApplication::setActiveWindow(&editor);
-    editor.PrepareEditorForLoad(name);
-    editor.LoadIntoEditor();
-    return editor;
-  }
-  QTemporaryDir dir_;
-};
+using EditorFields = EditorFixture;
 
 QByteArray Srt(std::initializer_list<const char*> blocks) {
   QByteArray out;
