@@ -20,7 +20,7 @@ class FixedColumns {
     std::size_t bytes = 0;
     // The usual line is ASCII up to the last column: its byte offsets are the columns.
     if (line.size() >= Count && IsAscii(line.substr(0, Count))) {
-      for (std::size_t i = 0; i <= Count; ++i) offsets_[i] = static_cast<std::uint32_t>(i);
+      ascii_ = true;
       count_ = Count;
       return;
     }
@@ -39,6 +39,7 @@ class FixedColumns {
   /// '\x80' for a multi-byte character, so it matches no ASCII character.
   char At(std::size_t position) const {
     if (position == 0 || position > count_) return '\0';
+    if (ascii_) return line_[position - 1];
     const std::size_t begin = offsets_[position - 1];
     if (offsets_[position] - begin != 1) return '\x80';
     return line_[begin];
@@ -48,6 +49,7 @@ class FixedColumns {
   std::string_view Slice(std::size_t first, std::size_t last) const {
     if (first == 0 || first > count_ || last < first) return {};
     if (last > count_) last = count_;
+    if (ascii_) return line_.substr(first - 1, last - first + 1);
     return line_.substr(offsets_[first - 1], offsets_[last] - offsets_[first - 1]);
   }
 
@@ -55,6 +57,7 @@ class FixedColumns {
   std::string_view line_;
   std::array<std::uint32_t, kMaxColumns + 1> offsets_{};
   std::size_t count_ = 0;
+  bool ascii_ = false;  // the columns are the bytes; offsets_ is not filled
 };
 
 }  // namespace lumora

@@ -1,26 +1,58 @@
 #include "subtitle/format_detect.h"
 
 #include "subtitle/fixed_columns.h"
+#include "subtitle/text_encoding.h"
 #include "subtitle/row_text.h"
 #include "subtitle/timecode.h"
 #include "subtitle/timing_mode.h"
 #include "subtitle/utf8.h"
-#include "subtitle/value_checks.h"
 #include "subtitle/whole_number.h"
 
 namespace lumora {
 
 namespace {
 
-// One SRT value from the columns of its digits (hours, minutes, seconds, milliseconds);
-// anything but a valid TimeCode becomes the zero value, as the read goes on without a word.
-std::string SrtValue(const FixedColumns& c, std::size_t h, std::size_t m, std::size_t s, std::size_t ms) {
+// One SRT value from the columns of its digits (hours, minutes, seconds, milliseconds). Only a
+// valid TimeCode is kept (digits, hours 0-23, minutes and seconds 0-59, as CheckTimeCode asks);
+// anything else becomes the zero value, as the read goes on without a word.
+// One SRT value from the columns of its digits (hours, minutes, seconds, milliseconds). Only a
+// valid TimeCode is kept (digits, hours 0-23, minutes and seconds 0-59, as CheckTimeCode asks);
+// anything else becomes the zero value, as the read goes on without a word.
+template <typename Columns>
+void SrtValue(const Columns& c, std::size_t h, std::size_t m, std::size_t s, std::size_t ms, std::string& out) {
   const char text[] = {c.At(h), c.At(h + 1), ':', c.At(m), c.At(m + 1), ':',
                        c.At(s), c.At(s + 1), ',', c.At(ms), c.At(ms + 1), c.At(ms + 2)};
-  const std::string_view value(text, sizeof text);
-  if (CheckTimeCode(value)) return std::string(value);
-  return std::string(kZeroTimeCode);
+  for (const std::size_t i : {0, 1, 3, 4, 6, 7, 9, 10, 11}) {
+    if (text[i] < '0' || text[i] > '9') {
+      out.assign(kZeroTimeCode);
+      return;
+    }
+  }
+  const auto two = [&](std::size_t i) { return (text[i] - '0') * 10 + (text[i + 1] - '0'); };
+  if (two(0) > 23 || two(3) > 59 || two(6) > 59) {
+    out.assign(kZeroTimeCode);
+    return;
+  }
+  out.assign(text, sizeof text);
 }
+
+template <typename Columns>
+bool ReadSrtColumns(const Columns& c, std::string& start, std::string& end) {
+  const auto msSeparator = [](char x) { return x == ',' || x == ':'; };
+  const bool shape = c.At(3) == ':' && c.At(6) == ':' && msSeparator(c.At(9)) && c.At(14) == '-' &&
+                     c.At(15) == '-' && c.At(16) == '>' && c.At(20) == ':' && c.At(23) == ':' &&
+                     msSeparator(c.At(26));
+  if (!shape) return false;
+  SrtValue(c, 1, 4, 7, 10, start);
+  SrtValue(c, 18, 21, 24, 27, end);
+  return true;
+}
+
+// The usual time line: 29 ASCII characters, whose columns are its bytes.
+struct AsciiColumns {
+  std::string_view line;
+  char At(std::size_t position) const { return line[position - 1]; }
+};
 
 }  // namespace
 
@@ -42,15 +74,16 @@ std::optional<DetectedFormat> DetectFormat(std::string_view line) {
   return std::nullopt;
 }
 
+bool ReadSrtTimeLine(std::string_view line, std::string& start, std::string& end) {
+  if (line.size() < 26) return false;  // column 26 is the last one tested
+  if (line.size() >= 29 && IsAscii(line.substr(0, 29))) return ReadSrtColumns(AsciiColumns{line}, start, end);
+  return ReadSrtColumns(FixedColumns(line, 29), start, end);
+}
+
 std::optional<TimePair> ReadSrtTimeLine(std::string_view line) {
-  if (line.size() < 26) return std::nullopt;  // column 26 is the last one tested
-  const FixedColumns c(line, 29);
-  const auto msSeparator = [](char x) { return x == ',' || x == ':'; };
-  const bool shape = c.At(3) == ':' && c.At(6) == ':' && msSeparator(c.At(9)) && c.At(14) == '-' &&
-                     c.At(15) == '-' && c.At(16) == '>' && c.At(20) == ':' && c.At(23) == ':' &&
-                     msSeparator(c.At(26));
-  if (!shape) return std::nullopt;
-  return TimePair{SrtValue(c, 1, 4, 7, 10), SrtValue(c, 18, 21, 24, 27)};
+  TimePair pair;
+  if (!ReadSrtTimeLine(line, pair.start, pair.end)) return std::nullopt;
+  return pair;
 }
 
 bool IsTimeRangeLine(std::string_view line) {

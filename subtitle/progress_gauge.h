@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <limits>
 
 namespace lumora {
 
@@ -15,8 +16,9 @@ class ProgressGauge {
 
   /// Shows done / divisor, at most 100 (a count that runs past the total cannot overfill it).
   void Show(std::int64_t done) {
-    if (divisor_ <= 0 || !callback_) return;
+    if (done < next_ || divisor_ <= 0 || !callback_) return;  // called per line: one compare
     const int value = static_cast<int>(std::min<std::int64_t>(done / divisor_, 100));
+    next_ = value >= 100 ? std::numeric_limits<std::int64_t>::max() : (value + 1) * divisor_;
     if (value == last_) return;
     last_ = value;
     callback_(value);
@@ -26,6 +28,7 @@ class ProgressGauge {
   std::int64_t divisor_;
   std::function<void(int)> callback_;
   int last_ = 0;  // the gauge starts at 0
+  std::int64_t next_ = 0;  // the first count that can change the gauge
 };
 
 }  // namespace lumora

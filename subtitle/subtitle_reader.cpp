@@ -159,11 +159,12 @@ class SrtLayout : public LayoutReader {
     ++linesRead_;
     switch (state_) {
       case State::ExpectTime: {
-        const auto times = ReadSrtTimeLine(line);
-        if (!times) return Stop("A hiba oka: A következő sor számformátuma nem jó: " + QuoteLine(line));
+        if (!ReadSrtTimeLine(line, start_, end_)) {
+          return Stop("A hiba oka: A következő sor számformátuma nem jó: " + QuoteLine(line));
+        }
         SubtitleRow& row = rows_.Append();
-        rows_.SetValue(row.Kezdes, times->start);
-        rows_.SetValue(row.Befejezes, times->end);
+        row.Kezdes = start_;  // 12 characters: within the field
+        row.Befejezes = end_;
         row.Sorszam = rowNumber_;
         if (options_.mergeMode) Move(row);
         state_ = State::ExpectFirstText;
@@ -221,7 +222,7 @@ class SrtLayout : public LayoutReader {
 
   void StoreText() {
     rows_.SetText(rows_.Last().Szoveg, text_);
-    text_.clear();
+    text_.clear();  // keeps its room for the next block
   }
 
   // Merge mode: the first row is moved to the target and every later row by the same amount.
@@ -242,6 +243,7 @@ class SrtLayout : public LayoutReader {
   State state_ = State::ExpectTime;
   std::int32_t rowNumber_;
   std::string text_;
+  std::string start_, end_;
   std::int64_t linesRead_ = 0;
   std::optional<Millis> offset_;
 };

@@ -35,17 +35,18 @@ constexpr char32_t kMaxWindows1250CodePoint = 0x2122;
 
 // UTF-8 bytes of each high byte, ready to copy: length, then up to three bytes.
 struct Utf8Form {
+  char bytes[4];  // copied whole; only the first `length` count
   std::uint8_t length;
-  char bytes[3];
 };
 
-std::array<Utf8Form, 128> BuildHighForms() {
-  std::array<Utf8Form, 128> forms{};
-  for (std::size_t i = 0; i < 128; ++i) {
+// The UTF-8 form of every byte, ASCII included, so decoding needs no branch per byte.
+std::array<Utf8Form, 256> BuildForms() {
+  std::array<Utf8Form, 256> forms{};
+  for (std::size_t b = 0; b < 256; ++b) {
     std::string s;
-    AppendUtf8(s, kWindows1250High[i]);
-    forms[i].length = static_cast<std::uint8_t>(s.size());
-    std::memcpy(forms[i].bytes, s.data(), s.size());
+    AppendUtf8(s, b < 0x80 ? static_cast<char32_t>(b) : kWindows1250High[b - 0x80]);
+    forms[b].length = static_cast<std::uint8_t>(s.size());
+    std::memcpy(forms[b].bytes, s.data(), s.size());
   }
   return forms;
 }
@@ -57,8 +58,8 @@ std::array<std::uint8_t, kMaxWindows1250CodePoint + 1> BuildReverse() {
   return reverse;
 }
 
-const std::array<Utf8Form, 128>& HighForms() {
-  static const auto forms = BuildHighForms();
+const std::array<Utf8Form, 256>& Forms() {
+  static const auto forms = BuildForms();
   return forms;
 }
 
@@ -211,17 +212,22 @@ TextEncoding DetectEncoding(std::string_view bytes) {
   return multiByte ? TextEncoding::Utf8 : TextEncoding::Windows1250;
 }
 
-void AppendWindows1250AsUtf8(std::string& out, std::string_view bytes) {
-  const auto& forms = HighForms();
+std::size_t Windows1250ToUtf8(std::string_view bytes, char* out) {
+  // Every line of an accented subtitle comes through here: one table copy per byte, no branch.
+  const auto& forms = Forms();
+  char* p = out;
   for (const char c : bytes) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b < 0x80) {
-      out += c;
-    } else {
-      const Utf8Form& form = forms[b - 0x80];
-      out.append(form.bytes, form.length);
-    }
+    const Utf8Form& form = forms[static_cast<unsigned char>(c)];
+    std::memcpy(p, form.bytes, 4);
+    p += form.length;
   }
+  return static_cast<std::size_t>(p - out);
+}
+
+void AppendWindows1250AsUtf8(std::string& out, std::string_view bytes) {
+  const std::size_t start = out.size();
+  out.resize(start + bytes.size() * 3 + 1);
+  out.resize(start + Windows1250ToUtf8(bytes, out.data() + start));
 }
 
 void AppendSanitizedUtf8(std::string& out, std::string_view bytes) {

@@ -4,6 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <cerrno>
 #include <cstring>
 
@@ -12,6 +16,13 @@ namespace lumora {
 namespace {
 
 constexpr std::size_t kChunk = 1 << 20;
+
+#if defined(__SSE2__)
+std::int64_t SumBytes(__m128i counters) {
+  const __m128i sums = _mm_sad_epu8(counters, _mm_setzero_si128());
+  return _mm_cvtsi128_si64(sums) + _mm_cvtsi128_si64(_mm_unpackhi_epi64(sums, sums));
+}
+#endif
 
 struct LineCounts {
   std::int64_t lf = 0;
@@ -23,22 +34,43 @@ struct LineCounts {
 
   void Count(const char* text, std::size_t n) {
     const auto* d = reinterpret_cast<const unsigned char*>(text);
-    unsigned char prev = last;
-    std::int64_t lfs = 0, crs = 0, blankLfs = 0, blankCrs = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-      const unsigned char c = d[i];
-      lfs += c == '\n';
-      crs += c == '\r';
-      blankLfs += (prev == '\n') & ((c == '\n') | (c == '\r'));
-      blankCrs += (prev == '\r') & (c == '\r');
-      prev = c;
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    // Sixteen bytes at a time: the first pass must cost little next to reading the file. Each
+    // byte pair (previous, current) is compared, the previous bytes loaded one byte earlier.
+    if (n > 0) CountOne(d[i++]);
+    const __m128i kLf = _mm_set1_epi8('\n');
+    const __m128i kCr = _mm_set1_epi8('\r');
+    while (i + 16 <= n) {
+      __m128i lfs = _mm_setzero_si128(), crs = lfs, blankLfs = lfs, blankCrs = lfs;
+      // Byte counters overflow after 255 rounds: sum them up before.
+      for (int round = 0; round < 255 && i + 16 <= n; ++round, i += 16) {
+        const __m128i cur = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
+        const __m128i prev = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i - 1));
+        const __m128i curLf = _mm_cmpeq_epi8(cur, kLf);
+        const __m128i curCr = _mm_cmpeq_epi8(cur, kCr);
+        lfs = _mm_sub_epi8(lfs, curLf);
+        crs = _mm_sub_epi8(crs, curCr);
+        blankLfs = _mm_sub_epi8(blankLfs, _mm_and_si128(_mm_cmpeq_epi8(prev, kLf), _mm_or_si128(curLf, curCr)));
+        blankCrs = _mm_sub_epi8(blankCrs, _mm_and_si128(_mm_cmpeq_epi8(prev, kCr), curCr));
+      }
+      lf += SumBytes(lfs);
+      cr += SumBytes(crs);
+      blankLf += SumBytes(blankLfs);
+      blankCr += SumBytes(blankCrs);
     }
-    lf += lfs;
-    cr += crs;
-    blankLf += blankLfs;
-    blankCr += blankCrs;
-    if (n > 0) last = prev;
+    if (i > 0) last = d[i - 1];
+#endif
+    for (; i < n; ++i) CountOne(d[i]);
     bytes += static_cast<std::int64_t>(n);
+  }
+
+  void CountOne(unsigned char c) {
+    lf += c == '\n';
+    cr += c == '\r';
+    blankLf += (last == '\n') & ((c == '\n') | (c == '\r'));
+    blankCr += (last == '\r') & (c == '\r');
+    last = c;
   }
 
   void FillScan(TextScan& scan) const {
@@ -53,14 +85,31 @@ struct LineCounts {
 // Index of the first byte not yet known to be valid UTF-8: the end when all is valid, the start
 // of an unfinished sequence at the end, or npos for a malformed sequence. Sets multiByte.
 std::size_t ValidateUtf8(std::string_view text, bool& multiByte) {
+  const auto* d = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t n = text.size();
+  const auto cont = [&](std::size_t k) { return (d[k] & 0xC0) == 0x80; };
   std::size_t i = 0;
-  while (i < text.size()) {
-    if (i + 8 <= text.size() && IsAscii(text.substr(i, 8))) {
-      i += 8;
+  std::size_t scalarUntil = 0;  // after a block with a high byte, go on byte by byte through it
+  while (i < n) {
+#if defined(__SSE2__)
+    if (i >= scalarUntil && i + 16 <= n) {
+      if (_mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i))) == 0) {
+        i += 16;
+        continue;
+      }
+      scalarUntil = i + 16;
+    }
+#endif
+    const unsigned char lead = d[i];
+    if (lead < 0x80) {
+      ++i;
       continue;
     }
-    if (static_cast<unsigned char>(text[i]) < 0x80) {
-      ++i;
+    // The two-byte form (accented Latin letters) is the common one: test it inline.
+    if (lead >= 0xC2 && lead <= 0xDF && i + 1 < n) {
+      if (!cont(i + 1)) return std::string_view::npos;
+      multiByte = true;
+      i += 2;
       continue;
     }
     const int length = Utf8SequenceLength(text, i);
@@ -70,6 +119,56 @@ std::size_t ValidateUtf8(std::string_view text, bool& multiByte) {
     i += static_cast<std::size_t>(length);
   }
   return i;
+}
+
+constexpr std::size_t kNotFound = static_cast<std::size_t>(-1);
+
+// The first byte equal to c in [p, end), or nullptr; sets high when a byte before it is above 0x7F.
+const char* FindByte(const char* p, const char* end, char c, bool& high) {
+#if defined(__SSE2__)
+  const __m128i wanted = _mm_set1_epi8(c);
+  for (; p + 16 <= end; p += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const unsigned hits = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, wanted)));
+    const unsigned highs = static_cast<unsigned>(_mm_movemask_epi8(v));
+    if (hits != 0) {
+      const int at = __builtin_ctz(hits);
+      high = high || (highs & ((1u << at) - 1)) != 0;
+      return p + at;
+    }
+    high = high || highs != 0;
+  }
+#endif
+  for (; p < end; ++p) {
+    if (*p == c) return p;
+    high = high || static_cast<unsigned char>(*p) >= 0x80;
+  }
+  return nullptr;
+}
+
+// As FindByte for the first CR or LF.
+const char* FindCrOrLf(const char* p, const char* end, bool& high) {
+#if defined(__SSE2__)
+  const __m128i lf = _mm_set1_epi8('\n');
+  const __m128i cr = _mm_set1_epi8('\r');
+  for (; p + 16 <= end; p += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const unsigned hits =
+        static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, lf), _mm_cmpeq_epi8(v, cr))));
+    const unsigned highs = static_cast<unsigned>(_mm_movemask_epi8(v));
+    if (hits != 0) {
+      const int at = __builtin_ctz(hits);
+      high = high || (highs & ((1u << at) - 1)) != 0;
+      return p + at;
+    }
+    high = high || highs != 0;
+  }
+#endif
+  for (; p < end; ++p) {
+    if (*p == '\n' || *p == '\r') return p;
+    high = high || static_cast<unsigned char>(*p) >= 0x80;
+  }
+  return nullptr;
 }
 
 bool IsValidUtf8(std::string_view text) {
@@ -191,6 +290,7 @@ bool TextLineReader::Scan() {
   if (error_ != 0) return false;
   if (end_ > begin_) valid = false;  // the file ends inside a sequence
 
+  fileIsValidUtf8_ = valid;
   if (marked.markLength > 0) {
     scan_.encoding = TextEncoding::Utf8Bom;
   } else {
@@ -226,25 +326,19 @@ bool TextLineReader::ScanUtf16(std::size_t markLength, bool bigEndian) {
   return true;
 }
 
-std::string_view TextLineReader::Decode(std::string_view raw) {
-  if (!scan_.crOnly) {
-    // A CR ends the line's text; what follows it up to the LF is dropped.
-    if (const void* cr = std::memchr(raw.data(), '\r', raw.size())) {
-      raw = raw.substr(0, static_cast<std::size_t>(static_cast<const char*>(cr) - raw.data()));
-    }
-  }
-  if (IsAscii(raw)) return raw;
+std::string_view TextLineReader::Decode(std::string_view raw, bool high) {
+  if (!high) return raw;
   switch (scan_.encoding) {
     case TextEncoding::Windows1250:
-      line_.clear();
-      AppendWindows1250AsUtf8(line_, raw);
-      return line_;
+      // line_ only grows, so a line costs no clearing of the room it is decoded into.
+      if (line_.size() < raw.size() * 3 + 1) line_.resize(raw.size() * 3 + 1);
+      return std::string_view(line_.data(), Windows1250ToUtf8(raw, line_.data()));
     case TextEncoding::Utf16LE:
     case TextEncoding::Utf16BE:
       return raw;  // made valid when it was turned into UTF-8
     case TextEncoding::Utf8:
     case TextEncoding::Utf8Bom:
-      if (IsValidUtf8(raw)) return raw;
+      if (fileIsValidUtf8_ || IsValidUtf8(raw)) return raw;
       line_.clear();
       AppendSanitizedUtf8(line_, raw);
       return line_;
@@ -264,21 +358,40 @@ bool TextLineReader::Next(std::string_view& line) {
       begin_ += std::min<std::size_t>(3, end_ - begin_);
     }
   }
-  const char lineEnd = scan_.crOnly ? '\r' : '\n';
-  std::size_t searched = begin_;  // no line end before this byte
+  // One scan finds the line's end, the CR that ends its text, and whether it is all ASCII.
+  std::size_t searched = begin_;       // no line end before this byte
+  std::size_t textEnd = kNotFound;     // offset from begin_ of the first CR
+  bool high = false;                   // a byte above 0x7F in the text
   while (true) {
-    if (const void* found = std::memchr(data_ + searched, lineEnd, end_ - searched)) {
-      const auto at = static_cast<std::size_t>(static_cast<const char*>(found) - data_);
-      const std::string_view raw(data_ + begin_, at - begin_);
+    const char* from = data_ + searched;
+    const char* end = data_ + end_;
+    const char* found;
+    if (scan_.crOnly) {
+      found = FindByte(from, end, '\r', high);
+    } else if (textEnd == kNotFound) {
+      found = FindCrOrLf(from, end, high);
+      if (found != nullptr && *found == '\r') {
+        textEnd = static_cast<std::size_t>(found - (data_ + begin_));
+        searched = static_cast<std::size_t>(found - data_) + 1;
+        continue;
+      }
+    } else {
+      bool ignored = false;  // bytes after the CR are not part of the line
+      found = FindByte(from, end, '\n', ignored);
+    }
+    if (found != nullptr) {
+      const std::size_t at = static_cast<std::size_t>(found - data_);
+      const std::size_t length = textEnd != kNotFound ? textEnd : at - begin_;
+      line = Decode(std::string_view(data_ + begin_, length), high);
       begin_ = at + 1;
-      line = Decode(raw);
       return true;
     }
     const std::size_t unread = end_ - begin_;
     if (!Fill()) {
       if (error_ != 0) return false;
       if (end_ > begin_) {  // the last line has no line end
-        line = Decode(std::string_view(data_ + begin_, end_ - begin_));
+        const std::size_t length = textEnd != kNotFound ? textEnd : end_ - begin_;
+        line = Decode(std::string_view(data_ + begin_, length), high);
         begin_ = end_;
         return true;
       }

@@ -48,13 +48,17 @@ class TextLineReader {
   bool Fill();  // reads more bytes behind the unread ones; false at the end or on an error
   bool Rewind();
   bool ScanUtf16(std::size_t markLength, bool bigEndian);
-  std::string_view Decode(std::string_view raw);
+  std::string_view Decode(std::string_view text, bool high);
 
   int fd_ = -1;
   int error_ = 0;
   TextScan scan_;
   bool scanned_ = false;
   bool secondPass_ = false;
+  // The first pass found every byte valid UTF-8, so UTF-8 lines need no second look. (Should the
+  // file change between the passes, a bad byte reaches the table; the writers still write
+  // valid UTF-8.)
+  bool fileIsValidUtf8_ = false;
 
   // The bytes being read: a chunk of the file, or the whole text held in memory.
   std::unique_ptr<char[]> buffer_;
