@@ -28,7 +28,8 @@ struct LineCounts {
   std::int64_t lf = 0;
   std::int64_t cr = 0;
   std::int64_t blankLf = 0;  // an LF followed by a line end: an empty line in LF files
-  std::int64_t blankCr = 0;  // the same for CR-only files
+  std::int64_t blankCr = 0;  // a CR followed by a CR: an empty line in CR files
+  std::int64_t crLf = 0;     // a CR followed by an LF
   unsigned char last = '\n';
   std::int64_t bytes = 0;
 
@@ -42,7 +43,7 @@ struct LineCounts {
     const __m128i kLf = _mm_set1_epi8('\n');
     const __m128i kCr = _mm_set1_epi8('\r');
     while (i + 16 <= n) {
-      __m128i lfs = _mm_setzero_si128(), crs = lfs, blankLfs = lfs, blankCrs = lfs;
+      __m128i lfs = _mm_setzero_si128(), crs = lfs, blankLfs = lfs, blankCrs = lfs, crLfs = lfs;
       // Byte counters overflow after 255 rounds: sum them up before.
       for (int round = 0; round < 255 && i + 16 <= n; ++round, i += 16) {
         const __m128i cur = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
@@ -52,12 +53,15 @@ struct LineCounts {
         lfs = _mm_sub_epi8(lfs, curLf);
         crs = _mm_sub_epi8(crs, curCr);
         blankLfs = _mm_sub_epi8(blankLfs, _mm_and_si128(_mm_cmpeq_epi8(prev, kLf), _mm_or_si128(curLf, curCr)));
-        blankCrs = _mm_sub_epi8(blankCrs, _mm_and_si128(_mm_cmpeq_epi8(prev, kCr), curCr));
+        const __m128i prevCr = _mm_cmpeq_epi8(prev, kCr);
+        blankCrs = _mm_sub_epi8(blankCrs, _mm_and_si128(prevCr, curCr));
+        crLfs = _mm_sub_epi8(crLfs, _mm_and_si128(prevCr, curLf));
       }
       lf += SumBytes(lfs);
       cr += SumBytes(crs);
       blankLf += SumBytes(blankLfs);
       blankCr += SumBytes(blankCrs);
+      crLf += SumBytes(crLfs);
     }
     if (i > 0) last = d[i - 1];
 #endif
@@ -70,15 +74,18 @@ struct LineCounts {
     cr += c == '\r';
     blankLf += (last == '\n') & ((c == '\n') | (c == '\r'));
     blankCr += (last == '\r') & (c == '\r');
+    crLf += (last == '\r') & (c == '\n');
     last = c;
   }
 
   void FillScan(TextScan& scan) const {
-    scan.crOnly = lf == 0 && cr > 0;
-    const unsigned char end = scan.crOnly ? '\r' : '\n';
-    const std::int64_t ends = scan.crOnly ? cr : lf;
-    scan.lineCount = ends + (bytes > 0 && last != end ? 1 : 0);
-    scan.blankLines = scan.crOnly ? blankCr : blankLf;
+    // CRs that no LF follows outnumber the LFs: an old Mac file, maybe with a stray LF or CR LF.
+    const std::int64_t loneCr = cr - crLf;
+    scan.crEnds = loneCr > lf;
+    const std::int64_t ends = scan.crEnds ? cr + lf - crLf : lf;
+    const bool lastEnds = scan.crEnds ? (last == '\r' || last == '\n') : last == '\n';
+    scan.lineCount = ends + (bytes > 0 && !lastEnds ? 1 : 0);
+    scan.blankLines = scan.crEnds ? blankCr : blankLf;
   }
 };
 
@@ -366,8 +373,14 @@ bool TextLineReader::Next(std::string_view& line) {
     const char* from = data_ + searched;
     const char* end = data_ + end_;
     const char* found;
-    if (scan_.crOnly) {
-      found = FindByte(from, end, '\r', high);
+    if (scan_.crEnds) {
+      found = FindCrOrLf(from, end, high);
+      if (found != nullptr && *found == '\n' && skipLf_ && found == data_ + begin_) {
+        // The LF of a CR LF whose CR ended the line before.
+        skipLf_ = false;
+        begin_ = searched = static_cast<std::size_t>(found - data_) + 1;
+        continue;
+      }
     } else if (textEnd == kNotFound) {
       found = FindCrOrLf(from, end, high);
       if (found != nullptr && *found == '\r') {
@@ -380,6 +393,7 @@ bool TextLineReader::Next(std::string_view& line) {
       found = FindByte(from, end, '\n', ignored);
     }
     if (found != nullptr) {
+      skipLf_ = *found == '\r';
       const std::size_t at = static_cast<std::size_t>(found - data_);
       const std::size_t length = textEnd != kNotFound ? textEnd : at - begin_;
       line = Decode(std::string_view(data_ + begin_, length), high);

@@ -16,7 +16,7 @@ struct TextScan {
   TextEncoding encoding = TextEncoding::Windows1250;
   std::int64_t lineCount = 0;   // lines, the last one counted even without a line end
   std::int64_t blankLines = 0;  // lines with no text: a rough count of SRT blocks
-  bool crOnly = false;          // the file holds no LF: each CR ends a line
+  bool crEnds = false;          // CR is the line end (an old Mac file): CR, LF and CR LF each end a line
 };
 
 /// Error code for a path that names something other than a regular file (a device, a pipe).
@@ -36,8 +36,9 @@ class TextLineReader {
   bool Scan();
   const TextScan& Result() const { return scan_; }
 
-  /// The next line in UTF-8, without its line end; a CR and what follows it on the line are
-  /// not part of it. False at the end of the file or on a read error (see Error()). The view
+  /// The next line in UTF-8, without its line end. A line ends at LF, and a CR and what follows
+  /// it up to the LF are not part of it; in a file whose line end is CR (crEnds), CR, LF and
+  /// CR LF each end a line. False at the end of the file or on a read error (see Error()). The view
   /// stays valid until the next call.
   bool Next(std::string_view& line);
 
@@ -67,6 +68,7 @@ class TextLineReader {
   std::size_t begin_ = 0;  // first unread byte
   std::size_t end_ = 0;    // end of the bytes read
   bool atEnd_ = false;
+  bool skipLf_ = false;  // the last line ended at a CR: an LF right after it is part of that end
 
   bool inMemory_ = false;    // reading text_ rather than the file
   std::string_view text_;    // the bytes given, or utf16Text_

@@ -287,7 +287,11 @@ TEST(ReadSubtitleFile, line_ends_lf_crlf_and_cr_only_read_alike) {
     for (const std::string& line : lines) file += line + end;
     EXPECT_EQ(ReadText(file).rows, expected) << (end == "\r" ? "CR" : end == "\n" ? "LF" : "CRLF");
   }
-  // In a file that has LFs, a CR cuts the rest of its line.
+  // An old Mac file that gained a CR LF here and there (an editor's last line, say) reads the same.
+  std::string mixed;
+  for (std::size_t i = 0; i < std::size(lines); ++i) mixed += lines[i] + (i == 2 || i + 1 == std::size(lines) ? "\r\n" : "\r");
+  EXPECT_EQ(ReadText(mixed).rows, expected) << "CR with CR LF";
+  // In a file whose line end is LF, a CR cuts the rest of its line.
   EXPECT_EQ(ReadText("{1}{2}a\rjunk\n{3}{4}b\r\n").rows, (std::vector{Row(1, "1", "2", "a"), Row(2, "3", "4", "b")}));
   EXPECT_EQ(ReadPath(DataFile("srt_cr_only.srt")).rows.size(), 3u);
 }
