@@ -233,18 +233,14 @@ void AppendWindows1250AsUtf8(std::string& out, std::string_view bytes) {
 void AppendSanitizedUtf8(std::string& out, std::string_view bytes) {
   std::size_t i = 0;
   while (i < bytes.size()) {
-    if (static_cast<unsigned char>(bytes[i]) < 0x80) {
-      out += bytes[i++];
-      continue;
-    }
-    const int length = Utf8SequenceLength(bytes, i);
-    if (length <= 0) {
-      AppendUtf8(out, kReplacement);
-      ++i;
-    } else {
-      out.append(bytes.substr(i, static_cast<std::size_t>(length)));
-      i += static_cast<std::size_t>(length);
-    }
+    // Valid runs go out whole: a table's text is valid all along.
+    std::size_t run = i;
+    int length = 0;
+    while (run < bytes.size() && (length = Utf8SequenceLength(bytes, run)) > 0) run += static_cast<std::size_t>(length);
+    out.append(bytes.substr(i, run - i));
+    if (run == bytes.size()) return;
+    AppendUtf8(out, kReplacement);
+    i = run + 1;
   }
 }
 
@@ -282,15 +278,37 @@ void AppendEncoded(std::string& out, std::string_view utf8, TextEncoding encodin
         out.append(utf8);
         return;
       }
+      // At most one byte per UTF-8 byte: write through a pointer into room made beforehand.
       const auto& reverse = Reverse1250();
-      ForEachCodePoint(utf8, [&](char32_t cp) {
-        if (cp < 0x80) {
-          out += static_cast<char>(cp);
-        } else {
-          const std::uint8_t b = cp <= kMaxWindows1250CodePoint ? reverse[cp] : 0;
-          out += b != 0 ? static_cast<char>(b) : '?';
+      const std::size_t start = out.size();
+      out.resize(start + utf8.size());
+      char* p = out.data() + start;
+      const auto* d = reinterpret_cast<const unsigned char*>(utf8.data());
+      std::size_t i = 0;
+      while (i < utf8.size()) {
+        if (d[i] < 0x80) {
+          *p++ = static_cast<char>(d[i++]);
+          continue;
         }
-      });
+        // Accented letters take two bytes: decode them here, without the general check.
+        if (d[i] >= 0xC2 && d[i] <= 0xDF && i + 1 < utf8.size() && (d[i + 1] & 0xC0) == 0x80) {
+          const std::uint8_t b = reverse[DecodeValid(d + i, 2)];
+          *p++ = b != 0 ? static_cast<char>(b) : '?';
+          i += 2;
+          continue;
+        }
+        const int length = Utf8SequenceLength(utf8, i);
+        if (length <= 0) {
+          *p++ = '?';
+          ++i;
+          continue;
+        }
+        const char32_t cp = DecodeValid(d + i, length);
+        const std::uint8_t b = cp <= kMaxWindows1250CodePoint ? reverse[cp] : 0;
+        *p++ = b != 0 ? static_cast<char>(b) : '?';
+        i += static_cast<std::size_t>(length);
+      }
+      out.resize(static_cast<std::size_t>(p - out.data()));
       return;
     }
     case TextEncoding::Utf16LE:

@@ -130,13 +130,16 @@ std::size_t ValidateUtf8(std::string_view text, bool& multiByte) {
 
 constexpr std::size_t kNotFound = static_cast<std::size_t>(-1);
 
-// The first byte equal to c in [p, end), or nullptr; sets high when a byte before it is above 0x7F.
-const char* FindByte(const char* p, const char* end, char c, bool& high) {
+// The first byte equal to a or b in [p, end), or nullptr; sets high when a byte before it is
+// above 0x7F, so the same scan that finds a line's end tells whether it needs decoding.
+const char* FindEither(const char* p, const char* end, char a, char b, bool& high) {
 #if defined(__SSE2__)
-  const __m128i wanted = _mm_set1_epi8(c);
+  const __m128i va = _mm_set1_epi8(a);
+  const __m128i vb = _mm_set1_epi8(b);
   for (; p + 16 <= end; p += 16) {
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const unsigned hits = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, wanted)));
+    const unsigned hits =
+        static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, va), _mm_cmpeq_epi8(v, vb))));
     const unsigned highs = static_cast<unsigned>(_mm_movemask_epi8(v));
     if (hits != 0) {
       const int at = __builtin_ctz(hits);
@@ -147,36 +150,13 @@ const char* FindByte(const char* p, const char* end, char c, bool& high) {
   }
 #endif
   for (; p < end; ++p) {
-    if (*p == c) return p;
+    if (*p == a || *p == b) return p;
     high = high || static_cast<unsigned char>(*p) >= 0x80;
   }
   return nullptr;
 }
 
-// As FindByte for the first CR or LF.
-const char* FindCrOrLf(const char* p, const char* end, bool& high) {
-#if defined(__SSE2__)
-  const __m128i lf = _mm_set1_epi8('\n');
-  const __m128i cr = _mm_set1_epi8('\r');
-  for (; p + 16 <= end; p += 16) {
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const unsigned hits =
-        static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, lf), _mm_cmpeq_epi8(v, cr))));
-    const unsigned highs = static_cast<unsigned>(_mm_movemask_epi8(v));
-    if (hits != 0) {
-      const int at = __builtin_ctz(hits);
-      high = high || (highs & ((1u << at) - 1)) != 0;
-      return p + at;
-    }
-    high = high || highs != 0;
-  }
-#endif
-  for (; p < end; ++p) {
-    if (*p == '\n' || *p == '\r') return p;
-    high = high || static_cast<unsigned char>(*p) >= 0x80;
-  }
-  return nullptr;
-}
+const char* FindCrOrLf(const char* p, const char* end, bool& high) { return FindEither(p, end, '\r', '\n', high); }
 
 bool IsValidUtf8(std::string_view text) {
   bool multiByte = false;
@@ -390,7 +370,7 @@ bool TextLineReader::Next(std::string_view& line) {
       }
     } else {
       bool ignored = false;  // bytes after the CR are not part of the line
-      found = FindByte(from, end, '\n', ignored);
+      found = FindEither(from, end, '\n', '\n', ignored);
     }
     if (found != nullptr) {
       skipLf_ = *found == '\r';
