@@ -6,6 +6,7 @@
 #include "subtitle/timecode.h"
 #include "subtitle/timing_mode.h"
 #include "subtitle/utf8.h"
+#include "timing/value_pass.h"
 
 namespace lumora {
 
@@ -22,16 +23,11 @@ std::size_t ShiftFromCurrentRow(SubtitleTable& table, const RowRun& run, std::st
   const bool up = run.direction == RunDirection::Up;
   const std::size_t available = up ? run.startIndex + 1 : rows - run.startIndex;
   const std::size_t covered = std::min(run.rowCount.value_or(available), available);
-  PassProgress gauge(covered, progress);
-  for (std::size_t k = 0; k < covered; ++k) {
-    const std::size_t i = up ? run.startIndex - k : run.startIndex + k;
-    if (run.changeKezdes) {
-      if (auto value = ShiftValue(mode, table.At(i).Kezdes, amount, sign)) table.SetKezdesAt(i, *value);
-    }
-    if (run.changeBefejezes) {
-      if (auto value = ShiftValue(mode, table.At(i).Befejezes, amount, sign)) table.SetBefejezesAt(i, *value);
-    }
-    gauge.RowDone();
+  const ValueRun values{run.startIndex, covered, up, run.changeKezdes, run.changeBefejezes};
+  if (mode == kTimeMode) {
+    ApplyToValues(table, values, progress, [&](std::string_view v, ValueText& out) { return ShiftTimeValue(v, amount, sign, out); });
+  } else {
+    ApplyToValues(table, values, progress, [&](std::string_view v, ValueText& out) { return ShiftFrameValue(v, amount, sign, out); });
   }
   return covered;
 }

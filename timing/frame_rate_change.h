@@ -1,26 +1,36 @@
 #pragma once
 // Rescaling every start and end value from one frame rate to another ("Fps átváltása"),
 // keeping the timing mode.
-#include <optional>
-#include <string>
+#include <cstdint>
 #include <string_view>
 
 #include "subtitle/frame_rate.h"
 #include "subtitle/message.h"
 #include "subtitle/subtitle_table.h"
 #include "timing/progress_gauge.h"
+#include "timing/timing_values.h"
 
 namespace lumora {
 
-/// A frame value counted at `from` recounted at `to`: trunc(value × to ÷ from), exact. "0" stays
-/// "0"; no upper limit but the field's twelve digits. Nothing, so the value stays as it is, for an
-/// empty text or one not made of digits.
-std::optional<std::string> ConvertFrameValue(std::string_view frameText, FrameRate from, FrameRate to);
+/// A frame value counted at one rate recounted at another (fromTo) into `result`: trunc(value × to ÷ from),
+/// exact. "0" stays "0"; no upper limit but the field's twelve digits. False, so the value stays as
+/// it is, for an empty text or one not made of digits.
+inline bool ConvertFrameValue(std::string_view frameText, const RateScale& fromTo, ValueText& result) {
+  const auto frames = ReadFrameValue(frameText);
+  if (!frames) return false;
+  result.SetFrames(fromTo(*frames));
+  return true;
+}
 
-/// A time value rescaled by to ÷ from in whole milliseconds, truncated; no 24-hour ceiling (at most
-/// 99:59:59,999, the largest TimeCode). Nothing, so the value stays as it is, for an empty text or
-/// one that is not a TimeCode.
-std::optional<std::string> ConvertTimeValue(std::string_view timeCode, FrameRate from, FrameRate to);
+/// A time value rescaled by fromTo (to ÷ from) in whole milliseconds, truncated, into `result`; no 24-hour
+/// ceiling (at most 99:59:59,999, the largest TimeCode). False, so the value stays as it is, for an
+/// empty text or one that is not a TimeCode.
+inline bool ConvertTimeValue(std::string_view timeCode, const RateScale& fromTo, ValueText& result) {
+  const auto millis = ReadTimeValue(timeCode);
+  if (!millis) return false;
+  result.SetTime(fromTo(*millis));
+  return true;
+}
 
 struct FrameRateChangeResult {
   bool converted = false;

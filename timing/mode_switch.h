@@ -1,23 +1,38 @@
 #pragma once
 // Switching a table between frame numbers (Frame) and TimeCodes (Time) at a frame rate.
-#include <optional>
-#include <string>
 #include <string_view>
 
 #include "editor/row_values.h"
 #include "subtitle/frame_rate.h"
 #include "subtitle/subtitle_table.h"
 #include "timing/progress_gauge.h"
+#include "timing/timing_values.h"
 
 namespace lumora {
 
-/// Frame number of a time value: whole frames of its milliseconds at the rate, truncated; ""
-/// and 00:00:00,000 give "0". Nothing for a text that is not a TimeCode.
-std::optional<std::string> TimeValueToFrames(std::string_view timeCode, FrameRate rate);
+/// Frame number of a time value into `result`: whole frames of its milliseconds at the rate
+/// (millisToFrames = RateScale(kMillisecondRate, rate)),
+/// truncated; "" and 00:00:00,000 give "0". False for a text that is not a TimeCode.
+inline bool TimeValueToFrames(std::string_view timeCode, const RateScale& millisToFrames, ValueText& result) {
+  if (timeCode.empty()) {
+    result.SetFrames(0);
+    return true;
+  }
+  const auto millis = ReadTimeValue(timeCode);
+  if (!millis) return false;
+  result.SetFrames(millisToFrames(*millis));
+  return true;
+}
 
-/// TimeCode of a frame value: frames ÷ rate in whole milliseconds, truncated (at most
-/// 99:59:59,999). Nothing for an empty text or one not made of digits.
-std::optional<std::string> FrameValueToTime(std::string_view frameText, FrameRate rate);
+/// TimeCode of a frame value into `result`: frames ÷ rate in whole milliseconds, truncated
+/// (framesToMillis = RateScale(rate, kMillisecondRate); at
+/// most 99:59:59,999). False for an empty text or one not made of digits.
+inline bool FrameValueToTime(std::string_view frameText, const RateScale& framesToMillis, ValueText& result) {
+  const auto frames = ReadFrameValue(frameText);
+  if (!frames) return false;
+  result.SetTime(framesToMillis(*frames));
+  return true;
+}
 
 /// A row's values in the other mode (toMode "Frame" or "Time"). A value that is empty, or cannot
 /// be read in the mode being left, takes the other value's conversion; when neither can be read

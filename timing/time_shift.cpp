@@ -1,6 +1,5 @@
 #include "timing/time_shift.h"
 
-#include <algorithm>
 #include <limits>
 
 #include "subtitle/timing_mode.h"
@@ -11,26 +10,6 @@
 namespace lumora {
 
 ShiftSign ShiftSignOf(std::string_view text) { return text == "+" ? ShiftSign::Add : ShiftSign::Subtract; }
-
-std::optional<std::string> ShiftFrameValue(std::string_view frameText, Frames amount, ShiftSign sign) {
-  const auto value = ParseFrameNumber(frameText);
-  if (!value) return std::nullopt;
-  const Frames shifted = sign == ShiftSign::Add ? *value + amount : *value - amount;
-  return FrameValueText(std::clamp<Frames>(shifted, 0, kLargestShiftedFrame));
-}
-
-std::optional<std::string> ShiftTimeValue(std::string_view timeCode, Millis amount, ShiftSign sign) {
-  const auto value = ReadTimeValue(timeCode);
-  if (!value) return std::nullopt;
-  const Millis shifted = sign == ShiftSign::Add ? *value + amount : *value - amount;
-  if (shifted >= kMillisPerDay) return std::string(kDayEndTimeCode);
-  return TimeValueText(shifted);
-}
-
-std::optional<std::string> ShiftValue(std::string_view mode, std::string_view value, std::int64_t amount,
-                                      ShiftSign sign) {
-  return mode == kTimeMode ? ShiftTimeValue(value, amount, sign) : ShiftFrameValue(value, amount, sign);
-}
 
 ShiftAmount CheckShiftValue(std::string_view mode, std::string_view valueText) {
   if (mode == kTimeMode) {

@@ -1,8 +1,8 @@
 #pragma once
 // Moving start and end values earlier or later: the value rules, the check of a typed shift
 // value, and the pass over the whole table ("Módosítás").
+#include <algorithm>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,6 +11,7 @@
 #include "subtitle/subtitle_table.h"
 #include "subtitle/timecode.h"
 #include "timing/progress_gauge.h"
+#include "timing/timing_values.h"
 
 namespace lumora {
 
@@ -22,17 +23,24 @@ ShiftSign ShiftSignOf(std::string_view text);
 /// The largest frame value a shift leaves: a result of seven or more digits becomes this.
 inline constexpr Frames kLargestShiftedFrame = 999'999;
 
-/// A frame value moved by `amount` frames: below 0 gives "0", above 999999 gives "999999".
-/// Nothing, so the value stays as it is, when the text is empty or not made of digits.
-std::optional<std::string> ShiftFrameValue(std::string_view frameText, Frames amount, ShiftSign sign);
+/// A frame value moved by `amount` frames into `result`: below 0 gives "0", above 999999 gives
+/// "999999". False, so the value stays as it is, when the text is empty or not made of digits.
+inline bool ShiftFrameValue(std::string_view frameText, Frames amount, ShiftSign sign, ValueText& result) {
+  const auto value = ReadFrameValue(frameText);
+  if (!value) return false;
+  result.SetFrames(std::min(sign == ShiftSign::Add ? *value + amount : *value - amount, kLargestShiftedFrame));
+  return true;
+}
 
-/// A TimeCode moved by `amount` milliseconds, exactly: below 0 gives 00:00:00,000, 24 hours or
-/// more gives 24:00:00,000. Nothing, so the value stays as it is, when the text is not a TimeCode.
-std::optional<std::string> ShiftTimeValue(std::string_view timeCode, Millis amount, ShiftSign sign);
-
-/// ShiftTimeValue in Time mode, ShiftFrameValue in any other mode.
-std::optional<std::string> ShiftValue(std::string_view mode, std::string_view value, std::int64_t amount,
-                                      ShiftSign sign);
+/// A TimeCode moved by `amount` milliseconds, exactly, into `result`: below 0 gives 00:00:00,000,
+/// 24 hours or more gives 24:00:00,000. False, so the value stays as it is, when the text is not
+/// a TimeCode.
+inline bool ShiftTimeValue(std::string_view timeCode, Millis amount, ShiftSign sign, ValueText& result) {
+  const auto value = ReadTimeValue(timeCode);
+  if (!value) return false;
+  result.SetTime(std::min(sign == ShiftSign::Add ? *value + amount : *value - amount, kMillisPerDay));
+  return true;
+}
 
 /// A typed shift value after its check: the amount in frames (Frame mode) or milliseconds (Time
 /// mode), or the check's message.

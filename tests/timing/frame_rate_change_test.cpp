@@ -26,7 +26,7 @@ TEST(ConvertFrameValue, scales_exactly_and_truncates) {
       {"25", "30", "", std::nullopt},    {"25", "30", "1a", std::nullopt},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(ConvertFrameValue(c.value, Rate(c.from), Rate(c.to)), c.result) << c.from << "->" << c.to << " " << c.value;
+    EXPECT_EQ(TextOf([&](ValueText& t) { return ConvertFrameValue(c.value, RateScale(Rate(c.from), Rate(c.to)), t); }), c.result) << c.from << "->" << c.to << " " << c.value;
   }
 }
 
@@ -48,7 +48,7 @@ TEST(ConvertTimeValue, scales_whole_milliseconds_without_a_day_ceiling) {
       {"25", "30", "12", std::nullopt},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(ConvertTimeValue(c.value, Rate(c.from), Rate(c.to)), c.result) << c.from << "->" << c.to << " " << c.value;
+    EXPECT_EQ(TextOf([&](ValueText& t) { return ConvertTimeValue(c.value, RateScale(Rate(c.from), Rate(c.to)), t); }), c.result) << c.from << "->" << c.to << " " << c.value;
   }
 }
 

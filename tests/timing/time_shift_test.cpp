@@ -29,7 +29,7 @@ TEST(ShiftFrameValue, clamps_to_zero_and_six_digits) {
       {"", 5, ShiftSign::Add, std::nullopt},          {"12a", 5, ShiftSign::Add, std::nullopt},
       {"00:00:01,000", 5, ShiftSign::Add, std::nullopt},
   };
-  for (const Case& c : cases) EXPECT_EQ(ShiftFrameValue(c.value, c.amount, c.sign), c.result) << c.value;
+  for (const Case& c : cases) EXPECT_EQ(TextOf([&](ValueText& t) { return ShiftFrameValue(c.value, c.amount, c.sign, t); }), c.result) << c.value;
 }
 
 TEST(ShiftTimeValue, moves_by_whole_milliseconds_within_the_day) {
@@ -53,9 +53,16 @@ TEST(ShiftTimeValue, moves_by_whole_milliseconds_within_the_day) {
       {"", "00:00:01,000", ShiftSign::Add, std::nullopt},
       {"00:00:01.000", "00:00:01,000", ShiftSign::Add, std::nullopt},
       {"0:00:01,000", "00:00:01,000", ShiftSign::Add, std::nullopt},
+      {"00:0a:01,000", "00:00:01,000", ShiftSign::Add, std::nullopt},
+      {"00:00:01,00x", "00:00:01,000", ShiftSign::Add, std::nullopt},
+      {"00;00:01,000", "00:00:01,000", ShiftSign::Add, std::nullopt},
+      {"00:00:01,000 ", "00:00:01,000", ShiftSign::Add, std::nullopt},
+      {"99:59:59,999", "00:00:00,001", ShiftSign::Subtract, "24:00:00,000"},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(ShiftTimeValue(c.value, *TimeCodeToMillis(c.amount), c.sign), c.result) << c.value << " " << c.amount;
+    const Millis amount = *TimeCodeToMillis(c.amount);
+    EXPECT_EQ(TextOf([&](ValueText& t) { return ShiftTimeValue(c.value, amount, c.sign, t); }), c.result)
+        << c.value << " " << c.amount;
   }
 }
 
