@@ -5,16 +5,12 @@
 #include <string>
 
 #include "editor/row_display.h"
+#include "tests/editor/test_tables.h"
 
 namespace lumora {
 namespace {
 
-SubtitleTable OneRow(std::string text) {
-  SubtitleTable table;
-  table.Create();
-  table.AppendRow({1, "0", "10", std::move(text)});
-  return table;
-}
+SubtitleTable OneRow(std::string text) { return TableWith({{1, "0", "10", std::move(text)}}); }
 
 TEST(ToggleTagPair, wraps_and_unwraps_the_row_text) {
   SubtitleTable table = OneRow("szöveg");

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/editor/test_tables.h"
 namespace lumora {
 namespace {
 
@@ -58,11 +59,9 @@ TEST(IsWordLetter, knows_the_hungarian_alphabet) {
 }
 
 SubtitleTable TableOfTexts(const std::vector<std::string>& texts) {
-  SubtitleTable table;
-  table.Create();
-  int number = 0;
-  for (const std::string& text : texts) table.AppendRow({++number, "0", "1", text});
-  return table;
+  std::vector<SubtitleRow> rows;
+  for (const std::string& text : texts) rows.push_back({static_cast<int>(rows.size()) + 1, "0", "1", text});
+  return TableWith(std::move(rows));
 }
 
 TEST(FindMatchingRow, starts_after_the_current_row_and_never_wraps) {

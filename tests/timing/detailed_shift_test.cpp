@@ -5,15 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "tests/editor/test_tables.h"
 namespace lumora {
 namespace {
 
 // Twenty Frame rows; row n (1-based) runs from 100·n to 100·n + 50.
 SubtitleTable TwentyRows() {
-  SubtitleTable table;
-  table.Create();
-  for (int n = 1; n <= 20; ++n) table.AppendRow({n, std::to_string(100 * n), std::to_string(100 * n + 50), ""});
-  return table;
+  std::vector<SubtitleRow> rows;
+  for (int n = 1; n <= 20; ++n) rows.push_back({n, std::to_string(100 * n), std::to_string(100 * n + 50), ""});
+  return TableWith(std::move(rows));
 }
 
 // Which rows (1-based) have start and end moved by 25 frames.
@@ -65,10 +65,7 @@ TEST(ShiftFromCurrentRow, changes_only_the_chosen_values) {
 }
 
 TEST(ShiftFromCurrentRow, clamps_times_and_skips_unreadable_values) {
-  SubtitleTable table;
-  table.Create();
-  table.AppendRow({1, "00:00:05,000", "00:00:08,000", ""});
-  table.AppendRow({2, "", "00:00:20,000", ""});
+  SubtitleTable table = TableWith({{1, "00:00:05,000", "00:00:08,000", ""}, {2, "", "00:00:20,000", ""}});
   ShiftFromCurrentRow(table, {0, RunDirection::Down, std::nullopt, true, true}, "Time", 10'000, ShiftSign::Subtract);
   EXPECT_EQ(table.At(0), (SubtitleRow{1, "00:00:00,000", "00:00:00,000", ""}));
   EXPECT_EQ(table.At(1), (SubtitleRow{2, "", "00:00:10,000", ""}));

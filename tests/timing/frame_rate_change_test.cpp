@@ -5,18 +5,18 @@
 #include <string>
 #include <vector>
 
+#include "tests/editor/test_tables.h"
 namespace lumora {
 namespace {
 
-FrameRate Rate(const char* text) { return *ParseFrameRate(text); }
+struct Case {
+  const char* from;
+  const char* to;
+  const char* value;
+  std::optional<std::string> result;
+};
 
 TEST(ConvertFrameValue, scales_exactly_and_truncates) {
-  struct Case {
-    const char* from;
-    const char* to;
-    const char* value;
-    std::optional<std::string> result;
-  };
   const Case cases[] = {
       {"15", "23,976", "5000", "7992"},  // floating point gives 7991
       {"25", "30", "100", "120"},        {"25", "30", "1", "1"},
@@ -31,12 +31,6 @@ TEST(ConvertFrameValue, scales_exactly_and_truncates) {
 }
 
 TEST(ConvertTimeValue, scales_whole_milliseconds_without_a_day_ceiling) {
-  struct Case {
-    const char* from;
-    const char* to;
-    const char* value;
-    std::optional<std::string> result;
-  };
   const Case cases[] = {
       {"25", "20", "00:00:10,000", "00:00:08,000"},
       {"25", "20", "00:00:00,000", "00:00:00,000"},
@@ -53,26 +47,19 @@ TEST(ConvertTimeValue, scales_whole_milliseconds_without_a_day_ceiling) {
 }
 
 TEST(ConvertFrameRate, rescales_every_row_in_the_tables_mode) {
-  SubtitleTable table;
-  table.Create();
-  table.AppendRow({1, "5000", "", "egy"});
-  table.AppendRow({2, "abc", "150", "kettő"});
+  SubtitleTable table = TableWith({{1, "5000", "", "egy"}, {2, "abc", "150", "kettő"}});
   const FrameRateChangeResult result = ConvertFrameRate(table, "Frame", "15", "23,976");
   EXPECT_TRUE(result.converted);
   EXPECT_EQ(result.message, (Message{"FPS módosítás", "info", "Az átváltás megtörtént!", ""}));
   EXPECT_EQ(table.Rows(), (std::vector<SubtitleRow>{{1, "7992", "", "egy"}, {2, "abc", "239", "kettő"}}));
 
-  SubtitleTable times;
-  times.Create();
-  times.AppendRow({1, "00:00:00,000", "00:00:10,000", ""});
+  SubtitleTable times = TableWith({{1, "00:00:00,000", "00:00:10,000", ""}});
   EXPECT_TRUE(ConvertFrameRate(times, "Time", "25", "20").converted);
   EXPECT_EQ(times.At(0), (SubtitleRow{1, "00:00:00,000", "00:00:08,000", ""}));
 }
 
 TEST(ConvertFrameRate, an_empty_or_unreadable_rate_changes_nothing_and_says_so) {
-  SubtitleTable table;
-  table.Create();
-  table.AppendRow({1, "100", "200", ""});
+  SubtitleTable table = TableWith({{1, "100", "200", ""}});
   for (auto [from, to] : {std::pair{"", "25"}, std::pair{"25", ""}, std::pair{"25", "abc"}, std::pair{"0", "25"}}) {
     const FrameRateChangeResult result = ConvertFrameRate(table, "Frame", from, to);
     EXPECT_FALSE(result.converted) << from << "->" << to;

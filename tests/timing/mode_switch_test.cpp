@@ -5,10 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/editor/test_tables.h"
 namespace lumora {
 namespace {
-
-FrameRate Rate(const char* text) { return *ParseFrameRate(text); }
 
 TEST(SwitchRowValues, converts_both_ways_by_truncating) {
   struct Case {
@@ -55,11 +54,7 @@ TEST(SwitchRowValues, fills_empty_or_unreadable_values_from_the_other_one) {
 }
 
 TEST(SwitchTimingMode, converts_every_row_and_keeps_numbers_and_texts) {
-  SubtitleTable table;
-  table.Create();
-  table.AppendRow({1, "25", "50", "egy"});
-  table.AppendRow({2, "", "", "kettő"});
-  table.AppendRow({5, "250", "", "három"});
+  SubtitleTable table = TableWith({{1, "25", "50", "egy"}, {2, "", "", "kettő"}, {5, "250", "", "három"}});
   ASSERT_TRUE(SwitchTimingMode(table, "Frame", "Time", "25"));
   EXPECT_EQ(table.Rows(), (std::vector<SubtitleRow>{{1, "00:00:01,000", "00:00:02,000", "egy"},
                                                     {2, "00:00:00,000", "00:00:00,000", "kettő"},
@@ -69,9 +64,7 @@ TEST(SwitchTimingMode, converts_every_row_and_keeps_numbers_and_texts) {
 }
 
 TEST(SwitchTimingMode, does_nothing_for_the_mode_in_force_an_unknown_mode_or_rate) {
-  SubtitleTable table;
-  table.Create();
-  table.AppendRow({1, "25", "50", "egy"});
+  SubtitleTable table = TableWith({{1, "25", "50", "egy"}});
   const auto rows = table.Rows();
   EXPECT_FALSE(SwitchTimingMode(table, "Frame", "Frame", "25"));
   EXPECT_FALSE(SwitchTimingMode(table, "Frame", "frame", "25"));

@@ -5,15 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/editor/test_tables.h"
 namespace lumora {
 namespace {
-
-SubtitleTable TableWith(std::vector<SubtitleRow> rows) {
-  SubtitleTable table;
-  table.Create();
-  table.ReplaceRows(std::move(rows));
-  return table;
-}
 
 TEST(ShiftFrameValue, clamps_to_zero_and_six_digits) {
   struct Case {
