@@ -43,7 +43,7 @@ TextEncoding DetectEncoding(std::string_view bytes);
 /// bytes the code page leaves undefined map to U+0081, U+0083, U+0088, U+0090, U+0098.
 void AppendWindows1250AsUtf8(std::string& out, std::string_view bytes);
 
-/// The same into room the caller made: out must hold 3 x bytes.size() + 1 bytes. Returns the
+/// The same into room the caller made: out must hold 3 x bytes.size() + 16 bytes. Returns the
 /// number of bytes written.
 std::size_t Windows1250ToUtf8(std::string_view bytes, char* out);
 

@@ -136,6 +136,23 @@ const char* FindEither(const char* p, const char* end, char a, char b, bool& hig
 #if defined(__SSE2__)
   const __m128i va = _mm_set1_epi8(a);
   const __m128i vb = _mm_set1_epi8(b);
+  const auto marks = [&](const char* at, unsigned& highs) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    highs = static_cast<unsigned>(_mm_movemask_epi8(v));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, va), _mm_cmpeq_epi8(v, vb))));
+  };
+  // 32 bytes per test: most lines end within them, so the branch is rarely mispredicted.
+  for (; p + 32 <= end; p += 32) {
+    unsigned highs0, highs1;
+    const std::uint32_t hits = marks(p, highs0) | (marks(p + 16, highs1) << 16);
+    const std::uint32_t highs = highs0 | (highs1 << 16);
+    if (hits != 0) {
+      const int at = __builtin_ctz(hits);
+      high = high || (highs & ((std::uint32_t{1} << at) - 1)) != 0;
+      return p + at;
+    }
+    high = high || highs != 0;
+  }
   for (; p + 16 <= end; p += 16) {
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
     const unsigned hits =
@@ -318,7 +335,7 @@ std::string_view TextLineReader::Decode(std::string_view raw, bool high) {
   switch (scan_.encoding) {
     case TextEncoding::Windows1250:
       // line_ only grows, so a line costs no clearing of the room it is decoded into.
-      if (line_.size() < raw.size() * 3 + 1) line_.resize(raw.size() * 3 + 1);
+      if (line_.size() < raw.size() * 3 + 16) line_.resize(raw.size() * 3 + 16);
       return std::string_view(line_.data(), Windows1250ToUtf8(raw, line_.data()));
     case TextEncoding::Utf16LE:
     case TextEncoding::Utf16BE:
@@ -365,8 +382,12 @@ bool TextLineReader::Next(std::string_view& line) {
       found = FindCrOrLf(from, end, high);
       if (found != nullptr && *found == '\r') {
         textEnd = static_cast<std::size_t>(found - (data_ + begin_));
-        searched = static_cast<std::size_t>(found - data_) + 1;
-        continue;
+        if (found + 1 < end && found[1] == '\n') {
+          ++found;  // CR LF, the usual line end: no second search
+        } else {
+          searched = static_cast<std::size_t>(found - data_) + 1;
+          continue;
+        }
       }
     } else {
       bool ignored = false;  // bytes after the CR are not part of the line
