@@ -1,3 +1,5 @@
+#include <charconv>
+
 #include "subtitle/row_text.h"
 #include "subtitle/subtitle_output.h"
 #include "subtitle/subtitle_writer.h"
@@ -9,10 +11,12 @@ WriteOutcome WriteSrtFile(const std::string& path, SubtitleTable& table, TextEnc
   SubtitleOutput out(path, encoding);
   std::int32_t number = 0;
   const bool ok = WriteRows(out, table, progress, [&](const SubtitleRow& row) {
-    out.Text(std::to_string(++number));
+    char digits[16];
+    const auto written = std::to_chars(digits, digits + sizeof digits, ++number);
+    out.Ascii(std::string_view(digits, static_cast<std::size_t>(written.ptr - digits)));
     out.EndLine();
     out.Text(row.Kezdes);
-    out.Text(" --> ");
+    out.Ascii(" --> ");
     out.Text(row.Befejezes);
     out.EndLine();
     // One line per "|"-separated part; a "|" at the very end starts no further line.

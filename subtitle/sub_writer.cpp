@@ -7,11 +7,11 @@ WriteOutcome WriteSubFile(const std::string& path, SubtitleTable& table, TextEnc
                           std::function<void(int)> progress) {
   SubtitleOutput out(path, encoding);
   const bool ok = WriteRows(out, table, progress, [&](const SubtitleRow& row) {
-    out.Text("{");
+    out.Ascii("{");
     out.Text(row.Kezdes);
-    out.Text("}{");
+    out.Ascii("}{");
     out.Text(row.Befejezes);
-    out.Text("}");
+    out.Ascii("}");
     out.Text(row.Szoveg);
     out.EndLine();
   });

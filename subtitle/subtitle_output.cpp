@@ -10,7 +10,10 @@ constexpr std::size_t kFlushAt = 256 * 1024;
 }
 
 SubtitleOutput::SubtitleOutput(const std::string& path, TextEncoding encoding)
-    : path_(path), encoding_(encoding), file_(path) {
+    : path_(path),
+      encoding_(encoding),
+      file_(path),
+      utf16_(encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE) {
   buffer_.reserve(kFlushAt + 4096);
 }
 
@@ -24,7 +27,7 @@ bool SubtitleOutput::Open() {
 }
 
 void SubtitleOutput::EndLine() {
-  AppendEncoded(buffer_, "\r\n", encoding_);
+  Ascii("\r\n");
   if (buffer_.size() >= kFlushAt) Flush();
 }
 

@@ -21,6 +21,15 @@ class SubtitleOutput {
   bool Open();
   /// Appends UTF-8 text in the file's encoding.
   void Text(std::string_view utf8) { AppendEncoded(buffer_, utf8, encoding_); }
+  /// Appends text known to be ASCII (numbers, " --> ", braces): no character needs encoding
+  /// except in UTF-16.
+  void Ascii(std::string_view ascii) {
+    if (utf16_) {
+      AppendEncoded(buffer_, ascii, encoding_);
+    } else {
+      buffer_.append(ascii);
+    }
+  }
   /// Ends a line with CR LF, sending full buffers on to the file.
   void EndLine();
   /// Sends the rest and puts the file in place. False when any step failed.
@@ -36,6 +45,7 @@ class SubtitleOutput {
   TextEncoding encoding_;
   SafeFileWriter file_;
   std::string buffer_;
+  bool utf16_;
   bool failed_ = false;
 };
 
