@@ -320,7 +320,7 @@ TEST(ReadSubtitleFile, encodings_are_recognised_and_decoded) {
 }
 
 TEST(ReadSubtitleFile, malformed_bytes_in_a_utf8_file_become_replacement_characters) {
-  const Read r = ReadText("\xEF\xBB\xBF{1}{2}a\xFF\xC3b|\xC5\x91");
+  const Read r = ReadText("\xEF\xBB\xBF{1}{2}a\xFF\xC3" "b|\xC5\x91");
   EXPECT_EQ(r.outcome.encoding, TextEncoding::Utf8Bom);
   EXPECT_EQ(r.rows, (std::vector{Row(1, "1", "2", "a\uFFFD\uFFFDb|ő")}));
 }
