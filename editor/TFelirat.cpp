@@ -56,6 +56,7 @@ TFelirat::TFelirat(AppContext& context)
   BuildMenus();
   ConnectHandlers();
   ConnectRowOperations();
+  ConnectTimingTools();
   // Every control's keys and mouse events pass through eventFilter first.
   EnableKeyPreview();
   cds.AddObserver(rowObserver_.get());

@@ -10,6 +10,9 @@
 #include "shell/form.h"
 #include "subtitle/subtitle_table.h"
 #include "subtitle/text_encoding.h"
+#include "timing/detailed_shift.h"
+#include "timing/frame_rate_change.h"
+#include "timing/time_shift.h"
 
 class QAbstractItemModel;
 class QAction;
@@ -181,6 +184,17 @@ class TFelirat : public Form {
   void MasolasClick();
   void BeillesztesClick();
   void BkeresokClick();
+  /// The shift of every row by the shift field's value and sign ("Módosítás").
+  ShiftAllResult ShiftAllRowsInEditor();
+  /// The detailed shift of a run of rows starting at the current row, which stays current.
+  void ShiftRunInEditor(const RowRun& run, const std::string& mode, std::int64_t amount, ShiftSign sign,
+                        const ProgressCallback& progress);
+  void BreszletesClick();
+  /// The user chose the other timing mode: every value is converted at the chosen frame rate.
+  void beosztasChange(const QString& newMode);
+  /// Rescales every value from one frame rate to another; the outcome's message says how it went.
+  FrameRateChangeResult ConvertFrameRateInEditor(const QString& fromRate, const QString& toRate,
+                                                 const ProgressCallback& progress);
   /// Moves to the next row whose text matches, or says that none does.
   void SearchRows(const QString& text, const SearchOptions& options);
 
@@ -197,6 +211,8 @@ class TFelirat : public Form {
   void BuildMenus();
   void ConnectHandlers();
   void ConnectRowOperations();
+  void ConnectTimingTools();
+  bool ShiftFieldKeyPress(QKeyEvent* event);
   void ToggleTags(TagPair tags);
   void FormCreate();
   void StartNewSubtitle();

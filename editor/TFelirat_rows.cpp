@@ -193,6 +193,7 @@ bool TFelirat::FormKeyPreview(QWidget* target, QKeyEvent* event) {
     Btallozas->setFocus();
     return true;
   }
+  if (target == Emodositas) return ShiftFieldKeyPress(event);
   if (target == Ekereses && IsEnter(key)) {
     BkeresokClick();
     return true;
@@ -217,7 +218,7 @@ bool TFelirat::eventFilter(QObject* watched, QEvent* event) {
       break;
     }
     case QEvent::MouseMove:
-      if (watched == kezdes || watched == befejezes) {
+      if (watched == kezdes || watched == befejezes || watched == Emodositas) {
         auto* field = static_cast<QLineEdit*>(watched);
         if (field->hasSelectedText()) field->setCursorPosition(field->cursorPosition());
       }

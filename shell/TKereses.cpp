@@ -69,7 +69,8 @@ void TKereses::FileClick(const QString& name) {
 void TKereses::megnyitasClick() {
   AppState& state = ctx_.state;
   if (state.OpenTarget == "Felirat") {
-    ctx_.forms.felirat->PrepareEditorForLoad(e1->text());
+    // The chosen file's own name: the name field is empty when the dialog reopens on the last choice.
+    ctx_.forms.felirat->PrepareEditorForLoad(ToQt(state.SubtitleName));
     state.BusyFlag = false;
     state.OpenOutcome = "megnyit";
     Close();

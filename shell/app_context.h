@@ -10,16 +10,19 @@ namespace lumora {
 class TFelirat;
 class TFileneve;
 class TFoForm;
+class TFpsValtas;
 class TInfo;
 class TKereses;
 class TKiszoveg;
 class TLeiras;
+class TReszletes;
 class TReszletesK;
 class TUjFelirat;
 
 /// The program's windows, created once at start in a fixed order and never destroyed before the end.
 struct Forms {
   TFoForm* foForm = nullptr;
+  TReszletes* reszletes = nullptr;
   TKereses* kereses = nullptr;
   TFileneve* fileneve = nullptr;
   TKiszoveg* kiszoveg = nullptr;
@@ -28,6 +31,7 @@ struct Forms {
   TLeiras* leiras = nullptr;
   TFelirat* felirat = nullptr;
   TReszletesK* reszletesK = nullptr;
+  TFpsValtas* fpsValtas = nullptr;
 };
 
 struct AppContext {

@@ -9,6 +9,8 @@
 #include "shell/TKiszoveg.h"
 #include "shell/TLeiras.h"
 #include "shell/TUjFelirat.h"
+#include "timing/TFpsValtas.h"
+#include "timing/TReszletes.h"
 
 namespace lumora {
 
@@ -26,6 +28,7 @@ LumoraApp::LumoraApp(AppContext& context, const QStringList& arguments) : contex
   const QString second = arguments.value(1);
   // The order matters: each window's set-up may read what the ones before it decided.
   forms.foForm = Create<TFoForm>(first, second);
+  forms.reszletes = Create<TReszletes>();
   forms.kereses = Create<TKereses>();
   forms.fileneve = Create<TFileneve>();
   forms.kiszoveg = Create<TKiszoveg>();
@@ -34,6 +37,7 @@ LumoraApp::LumoraApp(AppContext& context, const QStringList& arguments) : contex
   forms.leiras = Create<TLeiras>();
   forms.felirat = Create<TFelirat>();
   forms.reszletesK = Create<TReszletesK>();
+  forms.fpsValtas = Create<TFpsValtas>();
 
   forms.kiszoveg->SetOverwriteAcceptedAction([&forms] { forms.fileneve->Close(); });
   forms.kiszoveg->SetSaveOnCloseAction([&forms] { forms.felirat->SaveOnClose(); });
