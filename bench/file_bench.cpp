@@ -36,14 +36,14 @@ std::filesystem::path WorkDir() {
   return dir;
 }
 
-struct Spec {
+struct FileShape {
   FormatKind layout;
   std::size_t entries;
   TextEncoding encoding;
 };
 
 enum FileId { kSrt1250, kSrtUtf8, kSub1250, kRanges1250, kSrt1250Million, kSub1250Million };
-const std::map<int, Spec> kFiles = {
+const std::map<int, FileShape> kFiles = {
     {kSrt1250, {FormatKind::SrtBlocks, 100'000, TextEncoding::Windows1250}},
     {kSrtUtf8, {FormatKind::SrtBlocks, 100'000, TextEncoding::Utf8}},
     {kSub1250, {FormatKind::SubFrames, 100'000, TextEncoding::Windows1250}},
@@ -56,9 +56,9 @@ const std::string& FileFor(int id) {
   static std::map<int, std::string> paths;
   auto found = paths.find(id);
   if (found != paths.end()) return found->second;
-  const Spec& spec = kFiles.at(id);
+  const FileShape& shape = kFiles.at(id);
   const std::string path = (WorkDir() / ("in-" + std::to_string(id))).string();
-  std::ofstream(path, std::ios::binary) << GenerateSubtitleFile(spec.layout, spec.entries, spec.encoding);
+  std::ofstream(path, std::ios::binary) << GenerateSubtitleFile(shape.layout, shape.entries, shape.encoding);
   return paths[id] = path;
 }
 
