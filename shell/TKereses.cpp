@@ -35,7 +35,8 @@ TKereses::TKereses(AppContext& context) : Form(context, "TKereses", "Felirat meg
   browser = new FolderBrowser(DriveComboBox1, DirectoryListBox1, filelistbox, FilterComboBox1, this);
   browser->ListDrives();
   browser->SetFilters({"Feliratok (*.srt,*.sub)|*.srt;*.sub", "Srt (*.srt)|*.srt", "Sub (*.sub)|*.sub"});
-  browser->SetDirectory(QDir::homePath());
+  // The folder the program was started in: where a user who types "lumora" keeps the films.
+  browser->SetDirectory(QDir::currentPath());
   connect(browser, &FolderBrowser::FolderClicked, this, &TKereses::DirectoryClick);
   connect(browser, &FolderBrowser::FileClicked, this, &TKereses::FileClick);
   connect(browser, &FolderBrowser::FileActivated, this, [this](const QString& name) {

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QListWidget>
 #include <QStorageInfo>
+#include <QStyle>
 
 #include "shell/drive_rules.h"
 
@@ -65,7 +66,7 @@ void FolderBrowser::SetFilters(const QStringList& filters) {
 
 void FolderBrowser::SetDirectory(const QString& path) {
   QDir dir(path);
-  if (path.isEmpty() || !dir.exists()) dir = QDir::home();
+  if (path.isEmpty() || !dir.exists()) dir = QDir::current();
   directory_ = dir.absolutePath();
   const QString root = QStorageInfo(directory_).rootPath();
   for (int i = 0; i < drives_->count(); ++i) {
@@ -83,17 +84,19 @@ void FolderBrowser::ListFolders() {
     chain.prepend(dir.absolutePath());
     if (dir.isRoot()) break;
   }
+  const QIcon openIcon = folders_->style()->standardIcon(QStyle::SP_DirOpenIcon);
+  const QIcon closedIcon = folders_->style()->standardIcon(QStyle::SP_DirClosedIcon);
   int depth = 0;
   for (const QString& folder : chain) {
     const QString name = depth == 0 ? folder : QFileInfo(folder).fileName();
-    auto* item = new QListWidgetItem(QString(depth * 2, ' ') + "📂 " + name, folders_);
+    auto* item = new QListWidgetItem(openIcon, QString(depth * 2, ' ') + name, folders_);
     item->setData(kPathRole, folder);
     ++depth;
   }
   folders_->setCurrentRow(folders_->count() - 1);
   const QDir current(directory_);
   for (const QString& sub : current.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
-    auto* item = new QListWidgetItem(QString(depth * 2, ' ') + "📁 " + sub, folders_);
+    auto* item = new QListWidgetItem(closedIcon, QString(depth * 2, ' ') + sub, folders_);
     item->setData(kPathRole, current.filePath(sub));
   }
 }

@@ -21,7 +21,7 @@ class FolderBrowser : public QObject {
   void ListDrives();
   /// Replaces the filters; each is "description|mask[;mask]".
   void SetFilters(const QStringList& filters);
-  /// Shows a folder (the home folder when it does not exist) and lists its files.
+  /// Shows a folder (the working folder when it does not exist) and lists its files.
   void SetDirectory(const QString& path);
   QString Directory() const { return directory_; }
   /// Lists the folder's files again with the chosen filter.
