@@ -5,21 +5,13 @@
 #include "cli/commands.h"
 #include "subtitle/subtitle_reader.h"
 #include "subtitle/subtitle_writer.h"
+#include "cli/rewrite.h"
 #include "subtitle/timing_mode.h"
+#include "timing/mode_switch.h"
 
 namespace lumora::cli {
 
 namespace {
-
-int StatusOf(const ReadOutcome& outcome) {
-  switch (outcome.status) {
-    case ReadStatus::Complete: return kDone;
-    case ReadStatus::StoppedAtBadLine: return kStoppedAtBadLine;
-    case ReadStatus::NothingRecognised: return kNothingRecognised;
-    case ReadStatus::Unreadable: return kCannotReadOrWrite;
-  }
-  return kCannotReadOrWrite;
-}
 
 std::string_view LayoutName(FormatKind kind) {
   switch (kind) {
@@ -31,21 +23,11 @@ std::string_view LayoutName(FormatKind kind) {
   return "";
 }
 
-bool EndsWithIgnoringCase(std::string_view text, std::string_view ending) {
-  if (text.size() < ending.size()) return false;
-  text = text.substr(text.size() - ending.size());
-  for (std::size_t i = 0; i < ending.size(); ++i) {
-    const char c = text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] - 'A' + 'a') : text[i];
-    if (c != ending[i]) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
-int Dump(const std::vector<std::string>& arguments, Streams streams) {
+int Dump(const Arguments& arguments, Streams streams) {
   SubtitleTable table;
-  const ReadOutcome outcome = ReadSubtitleFile(arguments[0], table);
+  const ReadOutcome outcome = ReadSubtitleFile(arguments.files[0], table);
   std::string line;
   for (const SubtitleRow& row : table.Rows()) {
     line.clear();
@@ -56,12 +38,12 @@ int Dump(const std::vector<std::string>& arguments, Streams streams) {
   }
   streams.out.flush();
   if (outcome.message) PrintMessage(streams.err, *outcome.message);
-  return StatusOf(outcome);
+  return ExitStatusOf(outcome.status);
 }
 
-int Check(const std::vector<std::string>& arguments, Streams streams) {
+int Check(const Arguments& arguments, Streams streams) {
   SubtitleTable table;
-  const ReadOutcome outcome = ReadSubtitleFile(arguments[0], table);
+  const ReadOutcome outcome = ReadSubtitleFile(arguments.files[0], table);
   if (outcome.status != ReadStatus::Unreadable) {
     streams.out << "Formátum: " << ToText(outcome.kind) << " (" << LayoutName(outcome.kind) << ")\n"
                 << "Időalap: " << (outcome.loadedKind.empty() ? "-" : outcome.loadedKind) << '\n'
@@ -71,36 +53,28 @@ int Check(const std::vector<std::string>& arguments, Streams streams) {
     streams.out.flush();
   }
   if (outcome.message) PrintMessage(streams.err, *outcome.message);
-  return StatusOf(outcome);
+  return ExitStatusOf(outcome.status);
 }
 
-int Convert(const std::vector<std::string>& arguments, Streams streams) {
-  const std::string& in = arguments[0];
-  const std::string& out = arguments[1];
-  SubtitleTable table;
-  const ReadOutcome outcome = ReadSubtitleFile(in, table);
-  if (outcome.status != ReadStatus::Complete) {
-    if (outcome.message) PrintMessage(streams.err, *outcome.message);
-    if (outcome.status == ReadStatus::StoppedAtBadLine) streams.err << "Nem mentettem semmit.\n";
-    return StatusOf(outcome);
+int Convert(const Arguments& arguments, Streams streams) {
+  Rewrite rewrite;
+  if (const int status = rewrite.Read(arguments.files[0], streams); status != kDone) return status;
+  const std::string_view wanted = ModeForName(arguments.files[1]);
+  if (!wanted.empty() && wanted != rewrite.mode) {
+    // The other timing mode: every value is converted at the given frame rate.
+    const std::string* rate = arguments.Option("--fps");
+    if (!rate) {
+      PrintMessage(streams.err, {"Eltérés!", "info", "A file neve nem egyezik meg a típussal!",
+                                 "Az időalap váltásához meg kell adni a képkockasebességet: --fps FPS"});
+      return kWrongUsage;
+    }
+    if (!SwitchTimingMode(rewrite.table, rewrite.mode, wanted, *rate)) {
+      PrintMessage(streams.err, {"Hiba!", "hiba", "Hibás FPS érték: " + *rate, "Helyes megadás pl: 25 vagy 23,976"});
+      return kWrongUsage;
+    }
+    rewrite.mode = wanted;
   }
-  const bool frames = outcome.loadedKind == kFrameMode;
-  const std::string_view extension = frames ? ".sub" : ".srt";
-  if (!EndsWithIgnoringCase(out, extension)) {
-    PrintMessage(streams.err, {"Eltérés!", "info", "A file neve nem egyezik meg a típussal!",
-                               std::string(frames ? "Képkocka alapú (Frame) felirat csak .sub nevű file-ba menthető."
-                                                  : "Idő alapú (Time) felirat csak .srt nevű file-ba menthető.")});
-    return kWrongUsage;
-  }
-  const WriteOutcome written =
-      frames ? WriteSubFile(out, table, outcome.encoding) : WriteSrtFile(out, table, outcome.encoding);
-  if (!written.ok) {
-    if (written.message) PrintMessage(streams.err, *written.message);
-    streams.err << written.reason << '\n';
-    return kCannotReadOrWrite;
-  }
-  streams.out << "A file-t elmentettem!\n";
-  return kDone;
+  return rewrite.Write(arguments.files[1], streams);
 }
 
 }  // namespace lumora::cli

@@ -51,13 +51,12 @@ int main(int argc, char** argv) {
         return lumora::cli::kDone;
       }
     }
-    if (rest.size() != c.argumentCount) {
-      std::cerr << "Hibás használat: a(z) " << c.name << " parancs " << c.argumentCount
-                << " argumentumot vár.\n";
+    const auto arguments = lumora::cli::ParseArguments(c, rest, std::cerr);
+    if (!arguments) {
       PrintUsage(std::cerr, c);
       return lumora::cli::kWrongUsage;
     }
-    return c.run(rest, {std::cout, std::cerr});
+    return c.run(*arguments, {std::cout, std::cerr});
   }
   std::cerr << "Ismeretlen parancs: " << args[0] << "\n\n";
   PrintOverview(std::cerr);

@@ -112,8 +112,13 @@ TEST_F(Cli, convert_refuses_a_name_that_does_not_fit_the_mode_and_a_stopped_read
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.err,
             "Eltérés!\nA file neve nem egyezik meg a típussal!\n"
-            "Idő alapú (Time) felirat csak .srt nevű file-ba menthető.\n");
+            "Az időalap váltásához meg kell adni a képkockasebességet: --fps FPS\n");
   EXPECT_FALSE(std::filesystem::exists(dir.File("out.sub")));
+  run = Call("convert " + Quoted(DataFile("srt_utf8.srt")) + " " + Quoted(dir.File("out.txt")));
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err,
+            "Eltérés!\nA file neve nem egyezik meg a típussal!\n"
+            "Idő alapú (Time) felirat csak .srt nevű file-ba menthető.\n");
   run = Call("convert " + Quoted(DataFile("sub_trailing_empty_line.sub")) + " " + Quoted(dir.File("out.sub")));
   EXPECT_EQ(run.status, 3);
   EXPECT_FALSE(std::filesystem::exists(dir.File("out.sub")));
@@ -131,13 +136,74 @@ TEST_F(Cli, convert_onto_a_read_only_file_fails_and_keeps_it) {
   EXPECT_EQ(ReadBytes(out), "old");
 }
 
+TEST_F(Cli, shift_fps_and_convert_run_the_timing_passes) {
+  WriteBytes(dir.File("in.sub"), "{25}{50}egy\r\n{100}{120}kett\xF5\r\n");
+  const std::string in = Quoted(dir.File("in.sub"));
+  const std::string outSub = Quoted(dir.File("out.sub"));
+  struct Case {
+    std::string arguments;
+    std::string out;  // file written
+    std::string bytes;
+  };
+  const Case cases[] = {
+      {"shift " + in + " " + outSub + " --by 10", "out.sub", "{35}{60}egy\r\n{110}{130}kett\xF5\r\n"},
+      {"shift " + in + " " + outSub + " --by -30", "out.sub", "{0}{20}egy\r\n{70}{90}kett\xF5\r\n"},
+      {"fps " + in + " " + outSub + " --from 25 --to 30", "out.sub", "{30}{60}egy\r\n{120}{144}kett\xF5\r\n"},
+      {"fps " + in + " " + outSub + " --to 23,976 --from 15", "out.sub", "{39}{79}egy\r\n{159}{191}kett\xF5\r\n"},
+      {"convert " + in + " " + Quoted(dir.File("out.srt")) + " --fps 25", "out.srt",
+       "1\r\n00:00:01,000 --> 00:00:02,000\r\negy\r\n\r\n2\r\n00:00:04,000 --> 00:00:04,800\r\nkett\xF5\r\n\r\n"},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = Call(c.arguments);
+    EXPECT_EQ(run.status, 0) << c.arguments << run.err;
+    EXPECT_EQ(ReadBytes(dir.File(c.out)), c.bytes) << c.arguments;
+  }
+  // Back from time to frames at 23,976: frame 24 -> 00:00:01,001 -> 23, as in the editor.
+  WriteBytes(dir.File("t.srt"), "1\r\n00:00:01,001 --> 00:00:10,000\r\nx\r\n\r\n");
+  EXPECT_EQ(Call("convert " + Quoted(dir.File("t.srt")) + " " + Quoted(dir.File("t.sub")) + " --fps 23,976").status, 0);
+  EXPECT_EQ(ReadBytes(dir.File("t.sub")), "{23}{239}x\r\n");
+  EXPECT_EQ(Call("shift " + Quoted(dir.File("t.srt")) + " " + Quoted(dir.File("u.srt")) + " --by -00:00:02,000").status, 0);
+  EXPECT_EQ(ReadBytes(dir.File("u.srt")), "1\r\n00:00:00,000 --> 00:00:08,000\r\nx\r\n\r\n");
+}
+
+TEST_F(Cli, timing_commands_refuse_bad_values_with_the_windows_messages) {
+  const std::string sub = Quoted(dir.File("in.sub"));
+  const std::string out = Quoted(dir.File("out.sub"));
+  WriteBytes(dir.File("in.sub"), "{25}{50}egy\r\n");
+  struct Case {
+    std::string arguments;
+    std::string err;
+  };
+  const Case cases[] = {
+      {"shift " + sub + " " + out + " --by 05", "Hiba!\nHiba az értékben!\n0-val nem kezdődhet az érték!\n"},
+      {"shift " + sub + " " + out + " --by 0", "Felhívás\n0-val nem lenne értelme módosítani!\n"},
+      {"shift " + sub + " " + out + " --by 1:5", "Hiba!\nHiba az értékben!\nÜss be egy egész számot!\n"},
+      {"convert " + sub + " " + Quoted(dir.File("out.srt")),
+       "Eltérés!\nA file neve nem egyezik meg a típussal!\n"
+       "Az időalap váltásához meg kell adni a képkockasebességet: --fps FPS\n"},
+      {"convert " + sub + " " + Quoted(dir.File("out.srt")) + " --fps 25.0",
+       "Hiba!\nHibás FPS érték: 25.0\nHelyes megadás pl: 25 vagy 23,976\n"},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = Call(c.arguments);
+    EXPECT_EQ(run.status, 2) << c.arguments;
+    EXPECT_EQ(run.err, c.err) << c.arguments;
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir.File("out.sub")));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("out.srt")));
+  const CliRun rates = Call("fps " + sub + " " + out + " --from x --to 30");
+  EXPECT_EQ(rates.status, 2);
+  EXPECT_NE(rates.err.find("FPS módosítás\n"), std::string::npos);
+}
+
 TEST_F(Cli, usage_errors_and_help) {
-  for (const char* wrong : {"", "dump", "dump a b", "convert a", "frobnicate x"}) {
+  for (const char* wrong : {"", "dump", "dump a b", "convert a", "frobnicate x", "shift a b", "shift a b --by",
+                            "fps a b --from 25", "dump a --fps 25"}) {
     const CliRun run = Call(wrong);
     EXPECT_EQ(run.status, 2) << wrong;
     EXPECT_NE(run.err.find("lumora-cli"), std::string::npos) << wrong;
   }
-  for (const char* help : {"--help", "dump --help", "check -h", "convert --help"}) {
+  for (const char* help : {"--help", "dump --help", "check -h", "convert --help", "shift --help", "fps -h"}) {
     const CliRun run = Call(help);
     EXPECT_EQ(run.status, 0) << help;
     EXPECT_NE(run.out.find("Használat: lumora-cli"), std::string::npos) << help;
