@@ -21,22 +21,16 @@ QString ExtensionFor(const QString& mode) { return mode == QLatin1String(kTimeMo
 }  // namespace
 
 TFileneve::TFileneve(AppContext& context) : Form(context, "TFileneve", "File nevének megadása") {
-  DriveComboBox1 = Named(new QComboBox(this), "DriveComboBox1");
-  DriveComboBox1->setGeometry(8, 8, 220, 26);
-  dlb = Named(new QListWidget(this), "dlb");
-  dlb->setGeometry(8, 40, 220, 306);
+  DriveComboBox1 = Placed(Named(new QComboBox(this), "DriveComboBox1"), {8, 8, 220, 26});
+  dlb = Placed(Named(new QListWidget(this), "dlb"), {8, 40, 220, 306});
   auto* nameLabel = MakeLabel(this, "Lnev", "A file neve (kiterjesztés nélkül):");
   nameLabel->move(236, 8);
-  e1 = MakeEdit(this, "e1");
-  e1->setGeometry(236, 28, 250, 26);
+  e1 = Placed(MakeEdit(this, "e1"), {236, 28, 250, 26});
   // The window adds the extension itself, so a name never holds a full stop.
   e1->setValidator(new QRegularExpressionValidator(QRegularExpression("[^.]*"), e1));
-  flb = Named(new QListWidget(this), "flb");
-  flb->setGeometry(236, 60, 250, 214);
-  fcb = Named(new QComboBox(this), "fcb");
-  fcb->setGeometry(236, 280, 250, 26);
-  Bok = MakeButton(this, "Bok", "Ok");
-  Bok->setGeometry(386, 314, 100, 30);
+  flb = Placed(Named(new QListWidget(this), "flb"), {236, 60, 250, 214});
+  fcb = Placed(Named(new QComboBox(this), "fcb"), {236, 280, 250, 26});
+  Bok = Placed(MakeButton(this, "Bok", "Ok"), {386, 314, 100, 30});
   Bok->setEnabled(false);
   Edit1 = MakeEdit(this, "Edit1");
   Edit1->hide();

@@ -13,16 +13,14 @@ constexpr int kHeight = 508;
 }  // namespace
 
 TInfo::TInfo(AppContext& context) : Form(context, "TInfo", "Info") {
-  PInfo = MakeLabel(this, "PInfo", QString());
-  PInfo->setGeometry(0, 0, kWidth, kHeight);
+  PInfo = Placed(MakeLabel(this, "PInfo", QString()), {0, 0, kWidth, kHeight});
   PInfo->setPixmap(AboutPicture({kWidth, kHeight}));
   Label2 = MakeLabel(this, "Label2", "Lumora");
   QFont title("DejaVu Sans", 36, QFont::Bold);
   Label2->setFont(title);
   Label2->setGeometry(0, 60, kWidth, 70);
   Label2->setAlignment(Qt::AlignCenter);
-  Label3 = MakeLabel(this, "Label3", "nevű programját használja.");
-  Label3->setGeometry(0, 134, kWidth, 24);
+  Label3 = Placed(MakeLabel(this, "Label3", "nevű programját használja."), {0, 134, kWidth, 24});
   Label3->setAlignment(Qt::AlignCenter);
   Label4 = MakeLabel(this, "Label4", "Verziószám: 3.20");
   Label4->move(40, 220);
@@ -34,8 +32,7 @@ TInfo::TInfo(AppContext& context) : Form(context, "TInfo", "Info") {
     label->setPalette(colours);
     label->setAttribute(Qt::WA_TranslucentBackground);
   }
-  Button1 = MakeButton(this, "Button1", "OK");
-  Button1->setGeometry((kWidth - 100) / 2, kHeight - 56, 100, 30);
+  Button1 = Placed(MakeButton(this, "Button1", "OK"), {(kWidth - 100) / 2, kHeight - 56, 100, 30});
   SetFixedClientSize(kWidth, kHeight);
   CentreOnScreen();
   connect(Button1, &QPushButton::clicked, this, &Form::Close);

@@ -14,20 +14,14 @@ namespace lumora {
 
 TKereses::TKereses(AppContext& context) : Form(context, "TKereses", "Felirat megnyitása") {
   setWindowFlag(Qt::WindowStaysOnTopHint);
-  DriveComboBox1 = Named(new QComboBox(this), "DriveComboBox1");
-  DriveComboBox1->setGeometry(8, 8, 200, 26);
-  DirectoryListBox1 = Named(new QListWidget(this), "DirectoryListBox1");
-  DirectoryListBox1->setGeometry(8, 40, 200, 266);
-  e1 = MakeEdit(this, "e1");
-  e1->setGeometry(216, 8, 356, 26);
+  DriveComboBox1 = Placed(Named(new QComboBox(this), "DriveComboBox1"), {8, 8, 200, 26});
+  DirectoryListBox1 = Placed(Named(new QListWidget(this), "DirectoryListBox1"), {8, 40, 200, 266});
+  e1 = Placed(MakeEdit(this, "e1"), {216, 8, 356, 26});
   e1->setReadOnly(true);
   e1->setFocusPolicy(Qt::ClickFocus);  // skipped by Tab
-  filelistbox = Named(new QListWidget(this), "filelistbox");
-  filelistbox->setGeometry(216, 40, 356, 198);
-  FilterComboBox1 = Named(new QComboBox(this), "FilterComboBox1");
-  FilterComboBox1->setGeometry(216, 244, 356, 26);
-  megnyitas = MakeButton(this, "megnyitas", "Megnyitás");
-  megnyitas->setGeometry(452, 276, 120, 30);
+  filelistbox = Placed(Named(new QListWidget(this), "filelistbox"), {216, 40, 356, 198});
+  FilterComboBox1 = Placed(Named(new QComboBox(this), "FilterComboBox1"), {216, 244, 356, 26});
+  megnyitas = Placed(MakeButton(this, "megnyitas", "Megnyitás"), {452, 276, 120, 30});
   megnyitas->setEnabled(false);
   SetFixedClientSize(580, 314);
   CentreOnScreen();

@@ -48,14 +48,12 @@ További információt a program készítőitől kérhet.)";
 }  // namespace
 
 TLeiras::TLeiras(AppContext& context) : Form(context, "TLeiras", "Leírás") {
-  Memo1 = Named(new QPlainTextEdit(this), "Memo1");
-  Memo1->setGeometry(8, 8, 509, 424);
+  Memo1 = Placed(Named(new QPlainTextEdit(this), "Memo1"), {8, 8, 509, 424});
   Memo1->setPlainText(QString::fromUtf8(kDescription));
   Memo1->setReadOnly(true);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Memo1->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-  Bleiras = MakeButton(this, "Bleiras", "Bezárás");
-  Bleiras->setGeometry(212, 442, 100, 30);
+  Bleiras = Placed(MakeButton(this, "Bleiras", "Bezárás"), {212, 442, 100, 30});
   SetFixedClientSize(525, 484);
   CentreOnScreen();
   connect(Bleiras, &QPushButton::clicked, this, &Form::Close);

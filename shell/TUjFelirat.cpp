@@ -16,12 +16,9 @@ namespace lumora {
 TUjFelirat::TUjFelirat(AppContext& context) : Form(context, "TUjFelirat", "Új felirat készítése") {
   Label1 = MakeLabel(this, "Label1", "Válasszon egyet:");
   Label1->move(16, 16);
-  Button1 = MakeButton(this, "Button1", "Másodperc alapú (.srt)");
-  Button1->setGeometry(16, 56, 210, 32);
-  Button2 = MakeButton(this, "Button2", "Képkocka alapján (.sub)");
-  Button2->setGeometry(249, 56, 210, 32);
-  Button3 = MakeButton(this, "Button3", "Vissza");
-  Button3->setGeometry(182, 108, 110, 30);
+  Button1 = Placed(MakeButton(this, "Button1", "Másodperc alapú (.srt)"), {16, 56, 210, 32});
+  Button2 = Placed(MakeButton(this, "Button2", "Képkocka alapján (.sub)"), {249, 56, 210, 32});
+  Button3 = Placed(MakeButton(this, "Button3", "Vissza"), {182, 108, 110, 30});
   SetFixedClientSize(475, 155);
   CentreOnScreen();
   connect(Button1, &QPushButton::clicked, this, &TUjFelirat::Button1Click);

@@ -13,6 +13,13 @@
 
 namespace lumora {
 
+/// The widget at a fixed place in its parent.
+template <typename W>
+W* Placed(W* widget, const QRect& geometry) {
+  widget->setGeometry(geometry);
+  return widget;
+}
+
 template <typename W>
 W* Named(W* widget, const char* name) {
   widget->setObjectName(QString::fromLatin1(name));
