@@ -210,7 +210,7 @@ void TFelirat::BtallozasClick() {
   state.LoadPending = false;
   Ekereses->clear();
   state.OpenTarget = "Felirat";
-  ctx_.forms.kereses->Show();
+  ctx_.forms.kereses->ShowBeside(*this);
 }
 
 }  // namespace lumora

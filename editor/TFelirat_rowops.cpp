@@ -37,7 +37,7 @@ void TFelirat::ConnectRowOperations() {
   connect(Masolas, &QAction::triggered, this, &TFelirat::MasolasClick);
   connect(Beillesztes, &QAction::triggered, this, &TFelirat::BeillesztesClick);
   connect(Bkeresok, &QPushButton::clicked, this, &TFelirat::BkeresokClick);
-  connect(BKreszletes, &QPushButton::clicked, this, [this] { ctx_.forms.reszletesK->Show(); });
+  connect(BKreszletes, &QPushButton::clicked, this, [this] { ctx_.forms.reszletesK->ShowBeside(*this); });
 }
 
 void TFelirat::BbeszurasClick() {

@@ -22,6 +22,15 @@ void Form::Show() {
 
 void Form::ShowModal() { ctx_.modal.RunModal(*this); }
 
+void Form::ShowBeside(QWidget& owner) {
+  if (parentWidget() != &owner) setParent(&owner, windowFlags());
+  Show();
+}
+
+void Form::ReleaseOwner() {
+  if (parentWidget()) setParent(nullptr, windowFlags());
+}
+
 void Form::SetFixedClientSize(int width, int height) { setFixedSize(width, height); }
 
 void Form::CentreOnScreen() {

@@ -17,6 +17,11 @@ class Form : public QWidget {
   void Show();
   /// Shows the window through the modal seam; returns when it has closed.
   void ShowModal();
+  /// Shows the window without waiting, in front of `owner` and usable while `owner` is modal
+  /// (a modal window blocks every window but its own).
+  void ShowBeside(QWidget& owner);
+  /// Lets go of the owner given to ShowBeside, so that the owner never destroys this window.
+  void ReleaseOwner();
   /// Closes the window: the closing hook runs, then the window hides.
   void Close() { close(); }
 

@@ -44,7 +44,8 @@ LumoraApp::LumoraApp(AppContext& context, const QStringList& arguments) : contex
 }
 
 LumoraApp::~LumoraApp() {
-  // Windows are destroyed in reverse order of creation.
+  // Windows are destroyed in reverse order of creation, none by a window it was shown beside.
+  for (const auto& window : windows_) window->ReleaseOwner();
   while (!windows_.empty()) windows_.pop_back();
 }
 

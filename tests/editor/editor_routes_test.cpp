@@ -242,6 +242,33 @@ TEST_F(EditorRoutes, back_to_the_main_menu_then_open_shows_the_open_dialog_again
   EXPECT_TRUE(programEnded_);
 }
 
+TEST_F(EditorRoutes, browse_shows_the_open_dialog_beside_the_editor_and_reads_when_it_closes) {
+  WriteBytes(PathOf("film.srt"), kThreeBlocks);
+  WriteBytes(PathOf("masik.sub"), "{1}{2}más\r\n");
+  Start();
+  ChooseInOpenDialog("film.srt");
+  modal_.Then("TFelirat", [this](Form&) {
+    TFelirat& editor = Editor();
+    editor.Ekereses->setText("keresett");
+    editor.Btallozas->click();
+    TKereses& dialog = *Windows().kereses;
+    ASSERT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.parentWidget(), &editor);  // usable while the editor is modal
+    EXPECT_EQ(editor.Ekereses->text(), "");
+    EXPECT_EQ(editor.cds.RecordCount(), 3u);  // nothing read while the dialog is open
+    ClickListItem(dialog.filelistbox, "masik.sub");
+    dialog.megnyitas->click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(editor.cds.RecordCount(), 1u);
+    EXPECT_EQ(editor.beosztas->currentText(), "Frame");
+    EXPECT_EQ(editor.Efilenev->text(), "masik.sub");
+    editor.Bvissza->click();
+  });
+  Windows().foForm->BitBtn3->click();
+  EXPECT_EQ(modal_.PendingSteps(), 0u);
+  app_.reset();  // the windows are destroyed without the editor taking the dialog with it
+}
+
 TEST_F(EditorRoutes, escape_in_the_new_subtitle_window_returns_to_the_main_menu) {
   Start();
   modal_.Then("TUjFelirat", [](Form& form) { QTest::keyClick(static_cast<TUjFelirat&>(form).Button1, Qt::Key_Escape); });

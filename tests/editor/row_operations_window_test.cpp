@@ -151,6 +151,7 @@ TEST_F(EditorRows, detailed_search_runs_beside_the_editor_with_its_options) {
   TReszletesK& search = *Windows().reszletesK;
   ASSERT_TRUE(search.isVisible());
   EXPECT_TRUE(editor.isVisible());
+  EXPECT_EQ(search.parentWidget(), &editor);  // usable while the editor is modal
   EXPECT_EQ(search.ERkereses->text(), "hat");
 
   search.cbteljes->setChecked(true);
