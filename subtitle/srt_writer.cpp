@@ -20,14 +20,8 @@ WriteOutcome WriteSrtFile(const std::string& path, SubtitleTable& table, TextEnc
     out.Text(row.Befejezes);
     out.EndLine();
     // One line per "|"-separated part; a "|" at the very end starts no further line.
-    std::string_view text = row.Szoveg;
-    while (true) {
-      const std::size_t bar = text.find(kLineSeparator);
-      out.Text(text.substr(0, bar));
-      out.EndLine();
-      if (bar == std::string_view::npos || bar + 1 == text.size()) break;
-      text.remove_prefix(bar + 1);
-    }
+    out.TextLines(row.Szoveg);
+    if (row.Szoveg.empty() || row.Szoveg.back() != kLineSeparator) out.EndLine();
     out.EndLine();
   });
   if (!ok) return out.Failure();

@@ -6,34 +6,40 @@
 namespace lumora {
 
 namespace {
-constexpr std::size_t kFlushAt = 256 * 1024;
+constexpr std::size_t kBufferSize = 256 * 1024;
 }
 
 SubtitleOutput::SubtitleOutput(const std::string& path, TextEncoding encoding)
     : path_(path),
       encoding_(encoding),
       file_(path),
-      utf16_(encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE) {
-  buffer_.reserve(kFlushAt + 4096);
-}
+      buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize)),
+      capacity_(kBufferSize),
+      utf16_(encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE) {}
 
 bool SubtitleOutput::Open() {
   if (!file_.Open()) {
     failed_ = true;
     return false;
   }
-  buffer_.append(ByteOrderMark(encoding_));
+  const std::string_view mark = ByteOrderMark(encoding_);
+  std::memcpy(Room(mark.size()), mark.data(), mark.size());
+  used_ += mark.size();
   return true;
 }
 
-void SubtitleOutput::EndLine() {
-  Ascii("\r\n");
-  if (buffer_.size() >= kFlushAt) Flush();
+void SubtitleOutput::MakeRoom(std::size_t bytes) {
+  Flush();
+  if (bytes > capacity_) {
+    // A piece longer than the whole buffer (a table with very wide texts).
+    buffer_ = std::make_unique_for_overwrite<char[]>(bytes);
+    capacity_ = bytes;
+  }
 }
 
 bool SubtitleOutput::Flush() {
-  if (!failed_ && !file_.Write(buffer_)) failed_ = true;
-  buffer_.clear();
+  if (!failed_ && !file_.Write(std::string_view(buffer_.get(), used_))) failed_ = true;
+  used_ = 0;
   return !failed_;
 }
 
@@ -45,19 +51,6 @@ WriteOutcome SubtitleOutput::Failure() const {
                             "A kért mentés nem sikerült!"};
   outcome.reason = SystemErrorText(file_.Error());
   return outcome;
-}
-
-bool WriteRows(SubtitleOutput& output, const SubtitleTable& table, const std::function<void(int)>& progress,
-               const std::function<void(const SubtitleRow&)>& writeRow) {
-  if (!output.Open()) return false;
-  const auto& rows = table.Rows();
-  ProgressGauge gauge(static_cast<std::int64_t>(rows.size()), progress);
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    const SubtitleRow& row = rows[i];
-    if (!row.Kezdes.empty() && !row.Befejezes.empty()) writeRow(row);
-    gauge.Show(static_cast<std::int64_t>(i + 1));
-  }
-  return output.Finish();
 }
 
 WriteOutcome Saved(SubtitleTable& table) {

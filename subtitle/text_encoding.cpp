@@ -1,5 +1,6 @@
 #include "subtitle/text_encoding.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -8,6 +9,7 @@
 #include <emmintrin.h>
 #endif
 
+#include "subtitle/row_text.h"
 #include "subtitle/utf8.h"
 
 namespace lumora {
@@ -35,62 +37,143 @@ constexpr std::array<char16_t, 128> kWindows1250High = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
 };
 
-constexpr char32_t kMaxWindows1250CodePoint = 0x2122;
-
-// UTF-8 bytes of each high byte, ready to copy: length, then up to three bytes.
-struct Utf8Form {
-  char bytes[4];  // copied whole; only the first `length` count
-  std::uint8_t length;
+// The UTF-8 form of every byte, ASCII included, so decoding needs no branch per byte: four bytes
+// copied whole (only the first `length` count), the lengths apart so that each form is one
+// aligned load.
+struct Utf8Forms {
+  std::array<std::array<char, 4>, 256> bytes{};
+  std::array<std::uint8_t, 256> length{};
 };
 
-// The UTF-8 form of every byte, ASCII included, so decoding needs no branch per byte.
-std::array<Utf8Form, 256> BuildForms() {
-  std::array<Utf8Form, 256> forms{};
+Utf8Forms BuildForms() {
+  Utf8Forms forms;
   for (std::size_t b = 0; b < 256; ++b) {
     std::string s;
     AppendUtf8(s, b < 0x80 ? static_cast<char32_t>(b) : kWindows1250High[b - 0x80]);
-    forms[b].length = static_cast<std::uint8_t>(s.size());
-    std::memcpy(forms[b].bytes, s.data(), s.size());
+    forms.length[b] = static_cast<std::uint8_t>(s.size());
+    std::memcpy(forms.bytes[b].data(), s.data(), s.size());
   }
   return forms;
 }
 
-// Byte of each code point up to U+2122; 0 where the code page has none.
-std::array<std::uint8_t, kMaxWindows1250CodePoint + 1> BuildReverse() {
-  std::array<std::uint8_t, kMaxWindows1250CodePoint + 1> reverse{};
-  for (std::size_t i = 0; i < 128; ++i) reverse[kWindows1250High[i]] = static_cast<std::uint8_t>(0x80 + i);
-  return reverse;
-}
-
-const std::array<Utf8Form, 256>& Forms() {
-  static const auto forms = BuildForms();
+const Utf8Forms& Forms() {
+  static const Utf8Forms forms = BuildForms();
   return forms;
 }
 
-const std::array<std::uint8_t, kMaxWindows1250CodePoint + 1>& Reverse1250() {
-  static const auto reverse = BuildReverse();
-  return reverse;
+// The byte of each character the code page holds. Its letters and accents all lie below U+0300
+// and are found directly; above that it holds only some punctuation, the euro and the trade
+// mark sign, looked up in a short sorted list.
+class Windows1250Bytes {
+ public:
+  Windows1250Bytes() {
+    direct_.fill('?');
+    for (std::size_t c = 0; c < 0x80; ++c) direct_[c] = static_cast<char>(c);
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < 128; ++i) {
+      const char byte = static_cast<char>(0x80 + i);
+      if (kWindows1250High[i] < kDirectLimit) {
+        direct_[kWindows1250High[i]] = byte;
+      } else {
+        punctuation_[n++] = {kWindows1250High[i], byte};
+      }
+    }
+    std::sort(punctuation_.begin(), punctuation_.end(),
+              [](const Coded& a, const Coded& b) { return a.codePoint < b.codePoint; });
+  }
+
+  /// The byte of a character; '?' when the code page has none.
+  char Of(char32_t codePoint) const {
+    if (codePoint < kDirectLimit) return direct_[codePoint];
+    const auto found = std::lower_bound(punctuation_.begin(), punctuation_.end(), codePoint,
+                                        [](const Coded& c, char32_t cp) { return c.codePoint < cp; });
+    return found != punctuation_.end() && found->codePoint == codePoint ? found->byte : '?';
+  }
+
+ private:
+  static constexpr char32_t kDirectLimit = 0x0300;
+  static constexpr std::size_t kPunctuationCount = static_cast<std::size_t>(
+      std::count_if(kWindows1250High.begin(), kWindows1250High.end(), [](char16_t c) { return c >= kDirectLimit; }));
+  struct Coded {
+    char32_t codePoint;
+    char byte;
+  };
+
+  std::array<char, kDirectLimit> direct_;
+  std::array<Coded, kPunctuationCount> punctuation_;
+};
+
+const Windows1250Bytes& ByteTable1250() {
+  static const Windows1250Bytes table;
+  return table;
 }
 
 constexpr char32_t kReplacement = U'\uFFFD';
 
-// Copies the ASCII bytes that start bytes[i] to p, sixteen at a time, and advances both; stops at
-// the first byte above 0x7F or near the end. p needs 16 bytes of room past what it keeps.
-inline void CopyAsciiRun(const unsigned char* d, std::size_t n, std::size_t& i, char*& p) {
+// What becomes of the table's line separator "|": kept, or written as a CR LF line end.
+enum class Bars { Kept, EndLines };
+
 #if defined(__SSE2__)
-  while (i + 16 <= n) {
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v);
-    const unsigned high = static_cast<unsigned>(_mm_movemask_epi8(v));
-    const std::size_t ascii = high == 0 ? 16 : static_cast<std::size_t>(__builtin_ctz(high));
-    i += ascii;
-    p += ascii;
-    if (high != 0) return;
+// The bytes of v that stop a run of plain ASCII: those above 0x7F, and "|" when it ends lines.
+template <Bars bars>
+unsigned StopMask(__m128i v) {
+  unsigned stops = static_cast<unsigned>(_mm_movemask_epi8(v));
+  if constexpr (bars == Bars::EndLines) {
+    stops |= static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(kLineSeparator))));
   }
-#endif
-  while (i < n && d[i] < 0x80) *p++ = static_cast<char>(d[i++]);
+  return stops;
 }
 
+// Copies the plain ASCII bytes at the start of the next 16 (or 8) bytes to p and advances both;
+// true when all of them were.
+template <Bars bars>
+bool CopyAscii16(const unsigned char* d, std::size_t& i, char*& p) {
+  const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v);
+  const unsigned stops = StopMask<bars>(v);
+  const std::size_t ascii = stops == 0 ? 16 : static_cast<std::size_t>(__builtin_ctz(stops));
+  i += ascii;
+  p += ascii;
+  return stops == 0;
+}
+
+template <Bars bars>
+bool CopyAscii8(const unsigned char* d, std::size_t& i, char*& p) {
+  const __m128i v = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(d + i));
+  _mm_storel_epi64(reinterpret_cast<__m128i*>(p), v);
+  const unsigned stops = StopMask<bars>(v) & 0xFF;
+  const std::size_t ascii = stops == 0 ? 8 : static_cast<std::size_t>(__builtin_ctz(stops));
+  i += ascii;
+  p += ascii;
+  return stops == 0;
+}
+#endif
+
+// Copies the plain ASCII bytes that start bytes[i] to p and advances both; stops at the first
+// byte above 0x7F (or "|" when it ends lines). Sixteen (or eight) bytes are stored only while as
+// many input bytes remain, so they fit in the room EncodeText is given: the bytes before i took
+// at most kMaxEncodedBytesPerByte each.
+template <Bars bars>
+void CopyAsciiRun(const unsigned char* d, std::size_t n, std::size_t& i, char*& p) {
+#if defined(__SSE2__)
+  while (i + 16 <= n) {
+    if (!CopyAscii16<bars>(d, i, p)) return;
+  }
+  // Most pieces end in a few ASCII bytes (a time value is twelve): eight more at once.
+  if (i + 8 <= n && !CopyAscii8<bars>(d, i, p)) return;
+#endif
+  while (i < n && d[i] < 0x80 && (bars == Bars::Kept || d[i] != kLineSeparator)) *p++ = static_cast<char>(d[i++]);
+}
+
+// After a run stopped at bytes[i]: writes the line end of a "|" and steps over it.
+template <Bars bars>
+bool EndLineAtBar(const unsigned char* d, std::size_t& i, char*& p) {
+  if (bars == Bars::Kept || d[i] != kLineSeparator) return false;
+  *p++ = '\r';
+  *p++ = '\n';
+  ++i;
+  return true;
+}
 
 // Decodes a sequence already known to be valid and of the given length.
 char32_t DecodeValid(const unsigned char* p, int length) {
@@ -126,16 +209,94 @@ void ForEachCodePoint(std::string_view utf8, F&& f) {
   }
 }
 
-void AppendUnit16(std::string& out, char32_t unit, bool bigEndian) {
-  const char hi = static_cast<char>((unit >> 8) & 0xFF);
-  const char lo = static_cast<char>(unit & 0xFF);
-  if (bigEndian) {
-    out += hi;
-    out += lo;
-  } else {
-    out += lo;
-    out += hi;
+// UTF-8 text with each malformed byte written as U+FFFD.
+template <Bars bars>
+std::size_t SanitizeUtf8(std::string_view utf8, char* out) {
+  const auto* d = reinterpret_cast<const unsigned char*>(utf8.data());
+  const std::size_t n = utf8.size();
+  char* p = out;
+  std::size_t i = 0;
+  while (true) {
+    CopyAsciiRun<bars>(d, n, i, p);
+    if (i == n) break;
+    if (EndLineAtBar<bars>(d, i, p)) continue;
+    const int length = Utf8SequenceLength(utf8, i);
+    if (length > 0) {
+      std::memcpy(p, d + i, static_cast<std::size_t>(length));
+      p += length;
+      i += static_cast<std::size_t>(length);
+    } else {
+      std::memcpy(p, "\xEF\xBF\xBD", 3);
+      p += 3;
+      ++i;
+    }
   }
+  return static_cast<std::size_t>(p - out);
+}
+
+template <Bars bars>
+std::size_t EncodeWindows1250(std::string_view utf8, char* out) {
+  const Windows1250Bytes& bytes = ByteTable1250();
+  const auto* d = reinterpret_cast<const unsigned char*>(utf8.data());
+  const std::size_t n = utf8.size();
+  char* p = out;
+  std::size_t i = 0;
+  while (true) {
+    CopyAsciiRun<bars>(d, n, i, p);
+    if (i == n) break;
+    if (EndLineAtBar<bars>(d, i, p)) continue;
+    // Accented letters take two bytes: take them without the general check.
+    if (d[i] >= 0xC2 && d[i] <= 0xDF && i + 1 < n && (d[i + 1] & 0xC0) == 0x80) {
+      *p++ = bytes.Of((char32_t(d[i] & 0x1F) << 6) | (d[i + 1] & 0x3F));
+      i += 2;
+      continue;
+    }
+    const int length = Utf8SequenceLength(utf8, i);
+    if (length > 0) {
+      *p++ = bytes.Of(DecodeValid(d + i, length));
+      i += static_cast<std::size_t>(length);
+    } else {
+      *p++ = '?';
+      ++i;
+    }
+  }
+  return static_cast<std::size_t>(p - out);
+}
+
+template <Bars bars>
+std::size_t EncodeUtf16(std::string_view utf8, bool bigEndian, char* out) {
+  char* p = out;
+  const auto unit = [&](char32_t u) {
+    const char hi = static_cast<char>((u >> 8) & 0xFF);
+    const char lo = static_cast<char>(u & 0xFF);
+    *p++ = bigEndian ? hi : lo;
+    *p++ = bigEndian ? lo : hi;
+  };
+  ForEachCodePoint(utf8, [&](char32_t cp) {
+    if (bars == Bars::EndLines && cp == kLineSeparator) {
+      unit('\r');
+      unit('\n');
+    } else if (cp >= 0x10000) {
+      cp -= 0x10000;
+      unit(0xD800 + (cp >> 10));
+      unit(0xDC00 + (cp & 0x3FF));
+    } else {
+      unit(cp);
+    }
+  });
+  return static_cast<std::size_t>(p - out);
+}
+
+template <Bars bars>
+std::size_t Encode(std::string_view utf8, TextEncoding encoding, char* out) {
+  switch (encoding) {
+    case TextEncoding::Utf8:
+    case TextEncoding::Utf8Bom: return SanitizeUtf8<bars>(utf8, out);
+    case TextEncoding::Windows1250: return EncodeWindows1250<bars>(utf8, out);
+    case TextEncoding::Utf16LE:
+    case TextEncoding::Utf16BE: return EncodeUtf16<bars>(utf8, encoding == TextEncoding::Utf16BE, out);
+  }
+  return 0;
 }
 
 }  // namespace
@@ -237,12 +398,12 @@ TextEncoding DetectEncoding(std::string_view bytes) {
 std::size_t Windows1250ToUtf8(std::string_view bytes, char* out) {
   // Every line of an accented subtitle comes through here: one table copy per byte, no branch
   // (a vector copy of ASCII runs loses to it when every few letters carry an accent).
-  const auto& forms = Forms();
+  const Utf8Forms& forms = Forms();
   char* p = out;
   for (const char c : bytes) {
-    const Utf8Form& form = forms[static_cast<unsigned char>(c)];
-    std::memcpy(p, form.bytes, 4);
-    p += form.length;
+    const auto b = static_cast<unsigned char>(c);
+    std::memcpy(p, forms.bytes[b].data(), 4);
+    p += forms.length[b];
   }
   return static_cast<std::size_t>(p - out);
 }
@@ -254,17 +415,9 @@ void AppendWindows1250AsUtf8(std::string& out, std::string_view bytes) {
 }
 
 void AppendSanitizedUtf8(std::string& out, std::string_view bytes) {
-  std::size_t i = 0;
-  while (i < bytes.size()) {
-    // Valid runs go out whole: a table's text is valid all along.
-    std::size_t run = i;
-    int length = 0;
-    while (run < bytes.size() && (length = Utf8SequenceLength(bytes, run)) > 0) run += static_cast<std::size_t>(length);
-    out.append(bytes.substr(i, run - i));
-    if (run == bytes.size()) return;
-    AppendUtf8(out, kReplacement);
-    i = run + 1;
-  }
+  const std::size_t start = out.size();
+  out.resize(start + kMaxEncodedBytesPerByte * bytes.size());
+  out.resize(start + SanitizeUtf8<Bars::Kept>(bytes, out.data() + start));
 }
 
 void AppendUtf16AsUtf8(std::string& out, std::string_view bytes, bool bigEndian) {
@@ -290,63 +443,18 @@ void AppendUtf16AsUtf8(std::string& out, std::string_view bytes, bool bigEndian)
   if (i < bytes.size()) AppendUtf8(out, kReplacement);
 }
 
+std::size_t EncodeText(std::string_view utf8, TextEncoding encoding, char* out) {
+  return Encode<Bars::Kept>(utf8, encoding, out);
+}
+
+std::size_t EncodeTextLines(std::string_view utf8, TextEncoding encoding, char* out) {
+  return Encode<Bars::EndLines>(utf8, encoding, out);
+}
+
 void AppendEncoded(std::string& out, std::string_view utf8, TextEncoding encoding) {
-  switch (encoding) {
-    case TextEncoding::Utf8:
-    case TextEncoding::Utf8Bom:
-      AppendSanitizedUtf8(out, utf8);
-      return;
-    case TextEncoding::Windows1250: {
-      if (IsAscii(utf8)) {
-        out.append(utf8);
-        return;
-      }
-      // At most one byte per UTF-8 byte: write through a pointer into room made beforehand.
-      const auto& reverse = Reverse1250();
-      const std::size_t start = out.size();
-      out.resize(start + utf8.size() + 16);
-      char* p = out.data() + start;
-      const auto* d = reinterpret_cast<const unsigned char*>(utf8.data());
-      std::size_t i = 0;
-      while (i < utf8.size()) {
-        CopyAsciiRun(d, utf8.size(), i, p);
-        if (i == utf8.size()) break;
-        // Accented letters take two bytes: decode them here, without the general check.
-        if (d[i] >= 0xC2 && d[i] <= 0xDF && i + 1 < utf8.size() && (d[i + 1] & 0xC0) == 0x80) {
-          const std::uint8_t b = reverse[DecodeValid(d + i, 2)];
-          *p++ = b != 0 ? static_cast<char>(b) : '?';
-          i += 2;
-          continue;
-        }
-        const int length = Utf8SequenceLength(utf8, i);
-        if (length <= 0) {
-          *p++ = '?';
-          ++i;
-          continue;
-        }
-        const char32_t cp = DecodeValid(d + i, length);
-        const std::uint8_t b = cp <= kMaxWindows1250CodePoint ? reverse[cp] : 0;
-        *p++ = b != 0 ? static_cast<char>(b) : '?';
-        i += static_cast<std::size_t>(length);
-      }
-      out.resize(static_cast<std::size_t>(p - out.data()));
-      return;
-    }
-    case TextEncoding::Utf16LE:
-    case TextEncoding::Utf16BE: {
-      const bool bigEndian = encoding == TextEncoding::Utf16BE;
-      ForEachCodePoint(utf8, [&](char32_t cp) {
-        if (cp >= 0x10000) {
-          cp -= 0x10000;
-          AppendUnit16(out, 0xD800 + (cp >> 10), bigEndian);
-          AppendUnit16(out, 0xDC00 + (cp & 0x3FF), bigEndian);
-        } else {
-          AppendUnit16(out, cp, bigEndian);
-        }
-      });
-      return;
-    }
-  }
+  const std::size_t start = out.size();
+  out.resize(start + kMaxEncodedBytesPerByte * utf8.size());
+  out.resize(start + EncodeText(utf8, encoding, out.data() + start));
 }
 
 }  // namespace lumora

@@ -54,8 +54,19 @@ void AppendSanitizedUtf8(std::string& out, std::string_view bytes);
 /// byte becomes U+FFFD.
 void AppendUtf16AsUtf8(std::string& out, std::string_view bytes, bool bigEndian);
 
-/// Appends a UTF-8 text in the encoding (without its mark). A character Windows-1250 cannot
-/// hold is written as "?"; malformed UTF-8 input is written as U+FFFD (or "?").
+/// The most bytes one byte of UTF-8 input becomes in any encoding: a "|" written as CR LF in
+/// UTF-16 (see EncodeTextLines).
+inline constexpr std::size_t kMaxEncodedBytesPerByte = 4;
+
+/// Writes a UTF-8 text in the encoding (without its mark) to out, which must have room for
+/// kMaxEncodedBytesPerByte x utf8.size() bytes; returns the number of bytes written. A character
+/// Windows-1250 cannot hold is written as "?"; malformed UTF-8 input is written as U+FFFD (or "?").
+std::size_t EncodeText(std::string_view utf8, TextEncoding encoding, char* out);
+
+/// The same with each "|", the table's line separator, written as a CR LF line end.
+std::size_t EncodeTextLines(std::string_view utf8, TextEncoding encoding, char* out);
+
+/// The same, appended to out.
 void AppendEncoded(std::string& out, std::string_view utf8, TextEncoding encoding);
 
 }  // namespace lumora

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace lumora {
 namespace {
@@ -37,6 +38,34 @@ TEST(Windows1250, every_byte_survives_a_decode_and_an_encode) {
 TEST(Windows1250, a_character_the_code_page_lacks_is_written_as_a_question_mark) {
   EXPECT_EQ(Encoded("a字b😀", TextEncoding::Windows1250), "a?b?");
   EXPECT_EQ(Encoded("ő", TextEncoding::Windows1250), "\xF5");
+}
+
+// Each "|" becomes a line end wherever it falls: in the sixteen-byte steps, the eight-byte step
+// and the last few bytes, beside accented letters and malformed bytes, in every encoding; the
+// output stays within the room the writers make for it.
+TEST(EncodeTextLines, writes_each_bar_as_a_line_end) {
+  const std::string texts[] = {
+      "",
+      "|",
+      "egy|kettő|",
+      "0123456789abcde|0123456|89|bc|ő",
+      "őrült|tükör 0123456789 árvíz|x…|",
+      "||árvíztűrő tükörfúrógép||",
+      std::string(40, 'a') + "|" + std::string(7, 'b') + "|é" + std::string(9, 'c') + "|",
+      "bad \xFF|\xC5|byte",
+  };
+  for (const TextEncoding encoding :
+       {TextEncoding::Windows1250, TextEncoding::Utf8, TextEncoding::Utf16LE, TextEncoding::Utf16BE}) {
+    for (const std::string& text : texts) {
+      std::string lines = text;
+      for (std::size_t at = lines.find('|'); at != std::string::npos; at = lines.find('|', at + 2)) {
+        lines.replace(at, 1, "\r\n");
+      }
+      std::vector<char> out(kMaxEncodedBytesPerByte * text.size());
+      const std::size_t written = EncodeTextLines(text, encoding, out.data());
+      EXPECT_EQ(std::string(out.data(), written), Encoded(lines, encoding)) << EncodingName(encoding) << ": " << text;
+    }
+  }
 }
 
 TEST(DetectEncoding, follows_the_mark_then_the_content) {
