@@ -12,28 +12,31 @@ namespace lumora {
 
 namespace {
 
-// One SRT value from the columns of its digits (hours, minutes, seconds, milliseconds). Only a
-// valid TimeCode is kept (digits, hours 0-23, minutes and seconds 0-59, as CheckTimeCode asks);
+// One SRT value, "hh:mm:ss,mmm" with either separator before the milliseconds. Only a valid
+// TimeCode is kept (digits, hours 0-23, minutes and seconds 0-59, as CheckTimeCode asks);
 // anything else becomes the zero value, as the read goes on without a word.
-// One SRT value from the columns of its digits (hours, minutes, seconds, milliseconds). Only a
-// valid TimeCode is kept (digits, hours 0-23, minutes and seconds 0-59, as CheckTimeCode asks);
-// anything else becomes the zero value, as the read goes on without a word.
-template <typename Columns>
-void SrtValue(const Columns& c, std::size_t h, std::size_t m, std::size_t s, std::size_t ms, std::string& out) {
-  const char text[] = {c.At(h), c.At(h + 1), ':', c.At(m), c.At(m + 1), ':',
-                       c.At(s), c.At(s + 1), ',', c.At(ms), c.At(ms + 1), c.At(ms + 2)};
+void SrtValue(std::string_view value, std::string& out) {
   for (const std::size_t i : {0, 1, 3, 4, 6, 7, 9, 10, 11}) {
-    if (text[i] < '0' || text[i] > '9') {
+    if (value[i] < '0' || value[i] > '9') {
       out.assign(kZeroTimeCode);
       return;
     }
   }
-  const auto two = [&](std::size_t i) { return (text[i] - '0') * 10 + (text[i + 1] - '0'); };
+  const auto two = [&](std::size_t i) { return (value[i] - '0') * 10 + (value[i + 1] - '0'); };
   if (two(0) > 23 || two(3) > 59 || two(6) > 59) {
     out.assign(kZeroTimeCode);
     return;
   }
-  out.assign(text, sizeof text);
+  out.assign(value);
+  out[8] = ',';  // the file may have ":" there
+}
+
+// The value whose digits are in the columns from h (hours) on.
+template <typename Columns>
+void SrtValue(const Columns& c, std::size_t h, std::string& out) {
+  const char text[] = {c.At(h),     c.At(h + 1), ':', c.At(h + 3), c.At(h + 4),  ':',
+                       c.At(h + 6), c.At(h + 7), ',', c.At(h + 9), c.At(h + 10), c.At(h + 11)};
+  SrtValue(std::string_view(text, sizeof text), out);
 }
 
 template <typename Columns>
@@ -43,16 +46,22 @@ bool ReadSrtColumns(const Columns& c, std::string& start, std::string& end) {
                      c.At(15) == '-' && c.At(16) == '>' && c.At(20) == ':' && c.At(23) == ':' &&
                      msSeparator(c.At(26));
   if (!shape) return false;
-  SrtValue(c, 1, 4, 7, 10, start);
-  SrtValue(c, 18, 21, 24, 27, end);
+  SrtValue(c, 1, start);
+  SrtValue(c, 18, end);
   return true;
 }
 
-// The usual time line: 29 ASCII characters, whose columns are its bytes.
+// The usual time line: 29 ASCII characters, whose columns are its bytes, so each value is
+// taken from the line as it is.
 struct AsciiColumns {
   std::string_view line;
   char At(std::size_t position) const { return line[position - 1]; }
 };
+
+template <>
+void SrtValue(const AsciiColumns& c, std::size_t h, std::string& out) {
+  SrtValue(c.line.substr(h - 1, 12), out);
+}
 
 }  // namespace
 

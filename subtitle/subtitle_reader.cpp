@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <memory>
+#include <optional>
 #include <new>
 #include <vector>
 
@@ -49,6 +49,7 @@ class RowBuilder {
   RowBuilder(const TableShape& shape, std::size_t expected) : shape_(shape) { rows_.reserve(expected); }
 
   SubtitleRow& Append() { return rows_.emplace_back(); }
+  void DropLast() { rows_.pop_back(); }
   SubtitleRow& Last() { return rows_.back(); }
   bool Empty() const { return rows_.empty(); }
   std::vector<SubtitleRow>& Rows() { return rows_; }
@@ -67,25 +68,19 @@ class RowBuilder {
   std::vector<SubtitleRow> rows_;
 };
 
-// One layout's rules, fed the lines after the one that announced the layout.
-class LayoutReader {
- public:
-  virtual ~LayoutReader() = default;
-  /// Reads one line; false stops the read (the outcome then holds the message).
-  virtual bool Line(std::string_view line) = 0;
-  /// Called when the file ends without a stop.
-  virtual void Finish() {}
-  /// The gauge's count after the latest line.
-  virtual std::int64_t Progress() const = 0;
-};
+// Each layout below has the same members, called without a virtual call on every line:
+//   bool Line(std::string_view line)  reads one line; false stops the read (the outcome then
+//                                      holds the message);
+//   void Finish()                     is called when the file ends without a stop;
+//   std::int64_t Progress() const     is the gauge's count after the latest line.
 
 // SUB: "{start}{end}text", one row per line.
-class SubLayout : public LayoutReader {
+class SubLayout {
  public:
   SubLayout(RowBuilder& rows, ReadOutcome& outcome, const ReadOptions& options)
       : rows_(rows), outcome_(outcome), options_(options) {}
 
-  bool Line(std::string_view line) override {
+  bool Line(std::string_view line) {
     const auto rowNumber = static_cast<std::int32_t>(options_.firstRowNumber + lineIndex_);
     ++lineIndex_;
     if (line.empty() || line.front() != '{') {
@@ -122,7 +117,8 @@ class SubLayout : public LayoutReader {
     return true;
   }
 
-  std::int64_t Progress() const override { return lineIndex_; }
+  void Finish() {}
+  std::int64_t Progress() const { return lineIndex_; }
 
  private:
   // In merge mode every value moves by target - first start value, in whole frames; a value
@@ -150,21 +146,21 @@ class SubLayout : public LayoutReader {
 };
 
 // SRT: counter line, time line, text lines, blank line.
-class SrtLayout : public LayoutReader {
+class SrtLayout {
  public:
   SrtLayout(RowBuilder& rows, ReadOutcome& outcome, const ReadOptions& options)
       : rows_(rows), outcome_(outcome), options_(options), rowNumber_(options.firstRowNumber) {}
 
-  bool Line(std::string_view line) override {
+  bool Line(std::string_view line) {
     ++linesRead_;
     switch (state_) {
       case State::ExpectTime: {
-        if (!ReadSrtTimeLine(line, start_, end_)) {
+        SubtitleRow& row = rows_.Append();
+        // The values are read straight into the row (12 characters: within the field).
+        if (!ReadSrtTimeLine(line, row.Kezdes, row.Befejezes)) {
+          rows_.DropLast();
           return Stop("A hiba oka: A következő sor számformátuma nem jó: " + QuoteLine(line));
         }
-        SubtitleRow& row = rows_.Append();
-        row.Kezdes = start_;  // 12 characters: within the field
-        row.Befejezes = end_;
         row.Sorszam = rowNumber_;
         if (options_.mergeMode) Move(row);
         state_ = State::ExpectFirstText;
@@ -204,11 +200,11 @@ class SrtLayout : public LayoutReader {
     return true;
   }
 
-  void Finish() override {
+  void Finish() {
     if (state_ == State::InText) StoreText();
   }
 
-  std::int64_t Progress() const override { return 1 + linesRead_; }
+  std::int64_t Progress() const { return 1 + linesRead_; }
 
  private:
   enum class State { ExpectTime, ExpectFirstText, InText, BetweenBlocks };
@@ -243,18 +239,17 @@ class SrtLayout : public LayoutReader {
   State state_ = State::ExpectTime;
   std::int32_t rowNumber_;
   std::string text_;
-  std::string start_, end_;
   std::int64_t linesRead_ = 0;
   std::optional<Millis> offset_;
 };
 
 // Time ranges: "hh:mm:ss.cc,hh:mm:ss.cc", the text line, a dropped line, the next time line.
-class TimeRangeLayout : public LayoutReader {
+class TimeRangeLayout {
  public:
   TimeRangeLayout(RowBuilder& rows, ReadOutcome& outcome, std::string_view firstTimeLine)
       : rows_(rows), outcome_(outcome), timeLine_(firstTimeLine) {}
 
-  bool Line(std::string_view line) override {
+  bool Line(std::string_view line) {
     switch (state_) {
       case State::ExpectText: {
         const auto times = ReadTimeRangeLine(timeLine_);
@@ -283,7 +278,8 @@ class TimeRangeLayout : public LayoutReader {
     return true;
   }
 
-  std::int64_t Progress() const override { return 3 * (1 + blocks_); }
+  void Finish() {}
+  std::int64_t Progress() const { return 3 * (1 + blocks_); }
 
  private:
   enum class State { ExpectText, DropLine, ExpectTime };
@@ -310,6 +306,46 @@ void HandOver(std::vector<SubtitleRow>& rows, SubtitleTable& table) {
   for (SubtitleRow& row : rows) table.AppendRow(std::move(row));
 }
 
+// Feeds the layout the rest of the file's lines; false when it stopped at one.
+template <typename Layout>
+bool FeedLines(Layout& layout, TextLineReader& reader, ProgressGauge& gauge) {
+  std::string_view line;
+  while (reader.Next(line)) {
+    const bool goOn = layout.Line(line);
+    gauge.Show(layout.Progress());
+    if (!goOn) return false;
+  }
+  layout.Finish();
+  return true;
+}
+
+// Reads the lines after the one that announced the layout (for SUB it is the first row).
+void ReadLayout(const DetectedFormat& detected, std::string_view firstLine, TextLineReader& reader,
+                RowBuilder& rows, ReadOutcome& outcome, const ReadOptions& options, ProgressGauge& gauge) {
+  switch (detected.kind) {
+    case FormatKind::SubFrames: {
+      SubLayout layout(rows, outcome, options);
+      const bool goOn = layout.Line(firstLine);
+      gauge.Show(layout.Progress());
+      if (goOn) FeedLines(layout, reader, gauge);
+      return;
+    }
+    case FormatKind::SrtBlocks: {
+      SrtLayout layout(rows, outcome, options);
+      gauge.Show(layout.Progress());
+      FeedLines(layout, reader, gauge);
+      return;
+    }
+    case FormatKind::TimeRanges: {
+      TimeRangeLayout layout(rows, outcome, firstLine);
+      gauge.Show(layout.Progress());
+      FeedLines(layout, reader, gauge);
+      return;
+    }
+    case FormatKind::NoneRecognised: return;
+  }
+}
+
 ReadOutcome ReadLines(TextLineReader& reader, std::string_view name, SubtitleTable& table,
                       const ReadOptions& options) {
   ReadOutcome outcome;
@@ -323,32 +359,17 @@ ReadOutcome ReadLines(TextLineReader& reader, std::string_view name, SubtitleTab
     outcome.encoding = scan.encoding;
     ProgressGauge gauge(scan.lineCount, options.progress);
 
-    std::unique_ptr<RowBuilder> rows;
-    std::unique_ptr<LayoutReader> layout;
+    // Lines before the first recognised one are skipped.
     std::string_view line;
-    bool stopped = false;
-    while (!stopped && reader.Next(line)) {
-      if (layout) {
-        stopped = !layout->Line(line);
-        gauge.Show(layout->Progress());
-        continue;
-      }
-      const auto detected = DetectFormat(line);
-      if (!detected) continue;  // lines before the first recognised one are skipped
+    std::optional<DetectedFormat> detected;
+    while (!detected && reader.Next(line)) detected = DetectFormat(line);
+    std::optional<RowBuilder> rows;
+    if (detected) {
       outcome.kind = detected->kind;
       outcome.loadedKind = std::string(detected->timingMode);
       outcome.status = ReadStatus::Complete;
-      rows = std::make_unique<RowBuilder>(table.Shape(), ExpectedRows(detected->kind, scan));
-      switch (detected->kind) {
-        case FormatKind::SubFrames:
-          layout = std::make_unique<SubLayout>(*rows, outcome, options);
-          stopped = !layout->Line(line);  // the announcing line is the first row
-          break;
-        case FormatKind::SrtBlocks: layout = std::make_unique<SrtLayout>(*rows, outcome, options); break;
-        case FormatKind::TimeRanges: layout = std::make_unique<TimeRangeLayout>(*rows, outcome, line); break;
-        case FormatKind::NoneRecognised: break;
-      }
-      gauge.Show(layout->Progress());
+      rows.emplace(table.Shape(), ExpectedRows(detected->kind, scan));
+      ReadLayout(*detected, line, reader, *rows, outcome, options, gauge);
     }
     if (reader.Error() != 0) {
       outcome = ReadOutcome{};
@@ -356,11 +377,10 @@ ReadOutcome ReadLines(TextLineReader& reader, std::string_view name, SubtitleTab
       outcome.message = UnreadableMessage(name, reader.Error());
       return outcome;
     }
-    if (!layout) {
+    if (!detected) {
       outcome.message = NothingRecognisedMessage();
       return outcome;
     }
-    if (!stopped) layout->Finish();
     outcome.rowsRead = rows->Rows().size();
     HandOver(rows->Rows(), table);
   } catch (const std::bad_alloc&) {

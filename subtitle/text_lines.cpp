@@ -219,7 +219,7 @@ bool TextLineReader::Rewind() {
     return false;
   }
   if (!buffer_) {
-    buffer_ = std::make_unique<char[]>(kChunk);
+    buffer_ = std::make_unique_for_overwrite<char[]>(kChunk);
     capacity_ = kChunk;
   }
   data_ = buffer_.get();
@@ -236,7 +236,7 @@ bool TextLineReader::Fill() {
   }
   if (end_ == capacity_) {
     // One line longer than the buffer: make room for it whole.
-    auto bigger = std::make_unique<char[]>(capacity_ * 2);
+    auto bigger = std::make_unique_for_overwrite<char[]>(capacity_ * 2);
     std::memcpy(bigger.get(), buffer_.get(), end_);
     buffer_ = std::move(bigger);
     capacity_ *= 2;
@@ -330,8 +330,7 @@ bool TextLineReader::ScanUtf16(std::size_t markLength, bool bigEndian) {
   return true;
 }
 
-std::string_view TextLineReader::Decode(std::string_view raw, bool high) {
-  if (!high) return raw;
+std::string_view TextLineReader::Decode(std::string_view raw) {
   switch (scan_.encoding) {
     case TextEncoding::Windows1250:
       // line_ only grows, so a line costs no clearing of the room it is decoded into.
@@ -397,7 +396,8 @@ bool TextLineReader::Next(std::string_view& line) {
       skipLf_ = *found == '\r';
       const std::size_t at = static_cast<std::size_t>(found - data_);
       const std::size_t length = textEnd != kNotFound ? textEnd : at - begin_;
-      line = Decode(std::string_view(data_ + begin_, length), high);
+      const std::string_view raw(data_ + begin_, length);
+      line = high ? Decode(raw) : raw;
       begin_ = at + 1;
       return true;
     }
@@ -406,7 +406,8 @@ bool TextLineReader::Next(std::string_view& line) {
       if (error_ != 0) return false;
       if (end_ > begin_) {  // the last line has no line end
         const std::size_t length = textEnd != kNotFound ? textEnd : end_ - begin_;
-        line = Decode(std::string_view(data_ + begin_, length), high);
+        const std::string_view raw(data_ + begin_, length);
+        line = high ? Decode(raw) : raw;
         begin_ = end_;
         return true;
       }

@@ -49,7 +49,7 @@ class TextLineReader {
   bool Fill();  // reads more bytes behind the unread ones; false at the end or on an error
   bool Rewind();
   bool ScanUtf16(std::size_t markLength, bool bigEndian);
-  std::string_view Decode(std::string_view text, bool high);
+  std::string_view Decode(std::string_view text);  // a line with a byte above 0x7F
 
   int fd_ = -1;
   int error_ = 0;

@@ -14,6 +14,16 @@ int HexDigit(char c) {
 }  // namespace
 
 std::optional<std::int32_t> ParseWholeNumber(std::string_view text) {
+  // The usual counter line: up to nine decimal digits and nothing else, which always fit.
+  if (!text.empty() && text.size() <= 9) {
+    std::int32_t value = 0;
+    std::size_t digits = 0;
+    while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') {
+      value = value * 10 + (text[digits] - '0');
+      ++digits;
+    }
+    if (digits == text.size()) return value;
+  }
   std::size_t i = 0;
   while (i < text.size() && text[i] == ' ') ++i;
   bool negative = false;
