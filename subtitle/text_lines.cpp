@@ -96,15 +96,16 @@ std::size_t ValidateUtf8(std::string_view text, bool& multiByte) {
   const std::size_t n = text.size();
   const auto cont = [&](std::size_t k) { return (d[k] & 0xC0) == 0x80; };
   std::size_t i = 0;
-  std::size_t scalarUntil = 0;  // after a block with a high byte, go on byte by byte through it
   while (i < n) {
 #if defined(__SSE2__)
-    if (i >= scalarUntil && i + 16 <= n) {
-      if (_mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i))) == 0) {
+    // ASCII is stepped over sixteen bytes at a time, straight to the next byte above 0x7F.
+    if (i + 16 <= n) {
+      const auto high = static_cast<unsigned>(_mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i))));
+      if (high == 0) {
         i += 16;
         continue;
       }
-      scalarUntil = i + 16;
+      i += static_cast<std::size_t>(__builtin_ctz(high));
     }
 #endif
     const unsigned char lead = d[i];
