@@ -362,12 +362,16 @@ bool IsAscii(std::string_view bytes) {
   const char* p = bytes.data();
   std::size_t n = bytes.size();
   // Eight bytes at a time: subtitle text is mostly ASCII, and this is on every line's path.
-  while (n >= 8) {
+  const auto highIn = [](const char* at) {
     std::uint64_t word;
-    std::memcpy(&word, p, 8);
-    if (word & 0x8080808080808080ULL) return false;
-    p += 8;
-    n -= 8;
+    std::memcpy(&word, at, 8);
+    return (word & 0x8080808080808080ULL) != 0;
+  };
+  if (n >= 8) {
+    for (; n > 8; p += 8, n -= 8) {
+      if (highIn(p)) return false;
+    }
+    return !highIn(p + n - 8);  // the last eight bytes, some of them seen already
   }
   while (n > 0) {
     if (static_cast<unsigned char>(*p) >= 0x80) return false;

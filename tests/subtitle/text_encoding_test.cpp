@@ -68,6 +68,19 @@ TEST(EncodeTextLines, writes_each_bar_as_a_line_end) {
   }
 }
 
+// A byte above 0x7F is found wherever it is, in the steps of eight and in the last ones.
+TEST(IsAscii, finds_a_high_byte_at_any_position) {
+  for (std::size_t length = 0; length <= 24; ++length) {
+    const std::string plain(length, 'a');
+    EXPECT_TRUE(IsAscii(plain)) << length;
+    for (std::size_t at = 0; at < length; ++at) {
+      std::string text = plain;
+      text[at] = '\xF5';
+      EXPECT_FALSE(IsAscii(text)) << length << " " << at;
+    }
+  }
+}
+
 TEST(DetectEncoding, follows_the_mark_then_the_content) {
   struct Case {
     std::string bytes;
