@@ -165,16 +165,6 @@ void CopyAsciiRun(const unsigned char* d, std::size_t n, std::size_t& i, char*& 
   while (i < n && d[i] < 0x80 && (bars == Bars::Kept || d[i] != kLineSeparator)) *p++ = static_cast<char>(d[i++]);
 }
 
-// After a run stopped at bytes[i]: writes the line end of a "|" and steps over it.
-template <Bars bars>
-bool EndLineAtBar(const unsigned char* d, std::size_t& i, char*& p) {
-  if (bars == Bars::Kept || d[i] != kLineSeparator) return false;
-  *p++ = '\r';
-  *p++ = '\n';
-  ++i;
-  return true;
-}
-
 // Decodes a sequence already known to be valid and of the given length.
 char32_t DecodeValid(const unsigned char* p, int length) {
   switch (length) {
@@ -209,9 +199,11 @@ void ForEachCodePoint(std::string_view utf8, F&& f) {
   }
 }
 
-// UTF-8 text with each malformed byte written as U+FFFD.
-template <Bars bars>
-std::size_t SanitizeUtf8(std::string_view utf8, char* out) {
+// The frame of the UTF-8 and Windows-1250 encoders: ASCII goes out in runs, a "|" that ends a
+// line as CR LF; writeChar(d, i, p) writes the other character at bytes[i] to p and steps both
+// past it.
+template <Bars bars, typename WriteChar>
+std::size_t EncodeRuns(std::string_view utf8, char* out, WriteChar&& writeChar) {
   const auto* d = reinterpret_cast<const unsigned char*>(utf8.data());
   const std::size_t n = utf8.size();
   char* p = out;
@@ -219,7 +211,21 @@ std::size_t SanitizeUtf8(std::string_view utf8, char* out) {
   while (true) {
     CopyAsciiRun<bars>(d, n, i, p);
     if (i == n) break;
-    if (EndLineAtBar<bars>(d, i, p)) continue;
+    if (bars == Bars::EndLines && d[i] == kLineSeparator) {
+      *p++ = '\r';
+      *p++ = '\n';
+      ++i;
+      continue;
+    }
+    writeChar(d, i, p);
+  }
+  return static_cast<std::size_t>(p - out);
+}
+
+// UTF-8 text with each malformed byte written as U+FFFD.
+template <Bars bars>
+std::size_t SanitizeUtf8(std::string_view utf8, char* out) {
+  return EncodeRuns<bars>(utf8, out, [&](const unsigned char* d, std::size_t& i, char*& p) {
     const int length = Utf8SequenceLength(utf8, i);
     if (length > 0) {
       std::memcpy(p, d + i, static_cast<std::size_t>(length));
@@ -230,26 +236,19 @@ std::size_t SanitizeUtf8(std::string_view utf8, char* out) {
       p += 3;
       ++i;
     }
-  }
-  return static_cast<std::size_t>(p - out);
+  });
 }
 
 template <Bars bars>
 std::size_t EncodeWindows1250(std::string_view utf8, char* out) {
   const Windows1250Bytes& bytes = ByteTable1250();
-  const auto* d = reinterpret_cast<const unsigned char*>(utf8.data());
   const std::size_t n = utf8.size();
-  char* p = out;
-  std::size_t i = 0;
-  while (true) {
-    CopyAsciiRun<bars>(d, n, i, p);
-    if (i == n) break;
-    if (EndLineAtBar<bars>(d, i, p)) continue;
+  return EncodeRuns<bars>(utf8, out, [&](const unsigned char* d, std::size_t& i, char*& p) {
     // Accented letters take two bytes: take them without the general check.
     if (d[i] >= 0xC2 && d[i] <= 0xDF && i + 1 < n && (d[i + 1] & 0xC0) == 0x80) {
       *p++ = bytes.Of((char32_t(d[i] & 0x1F) << 6) | (d[i + 1] & 0x3F));
       i += 2;
-      continue;
+      return;
     }
     const int length = Utf8SequenceLength(utf8, i);
     if (length > 0) {
@@ -259,8 +258,7 @@ std::size_t EncodeWindows1250(std::string_view utf8, char* out) {
       *p++ = '?';
       ++i;
     }
-  }
-  return static_cast<std::size_t>(p - out);
+  });
 }
 
 template <Bars bars>
