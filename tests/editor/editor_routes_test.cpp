@@ -164,6 +164,25 @@ TEST_F(EditorRoutes, yes_to_save_on_close_of_a_never_saved_subtitle_asks_for_a_n
   EXPECT_TRUE(programEnded_);
 }
 
+TEST_F(EditorRoutes, saving_onto_a_read_only_file_says_so_and_keeps_the_subtitle_changed) {
+  WriteBytes(PathOf("film.srt"), kThreeBlocks);
+  QFile::setPermissions(PathOf("film.srt"), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+  Start();
+  ChooseInOpenDialog("film.srt");
+  modal_.Then("TFelirat", [this](Form&) {
+    TypeText(Editor().szoveg, "x");
+    Editor().Bmentes->click();
+    EXPECT_TRUE(Editor().Bmentes->isEnabled());
+    modal_.Press("Bmegse");  // the closing question: do not save
+    Editor().Bki->click();
+  });
+  Windows().foForm->BitBtn3->click();
+  ASSERT_GE(modal_.Messages().size(), 1);
+  EXPECT_EQ(modal_.Messages()[0],
+            "Írásvédett file!|hiba|Írásvédett a következő file: film.srt|A kért mentés nem sikerült!");
+  EXPECT_EQ(ReadBytes(PathOf("film.srt")), kThreeBlocks);
+}
+
 TEST_F(EditorRoutes, a_bad_line_shows_the_message_and_keeps_the_rows_before_it) {
   WriteBytes(PathOf("rossz.srt"), kThreeBlocks.left(kThreeBlocks.indexOf("3\r\n")) + "x3\r\nvalami\r\n");
   Start();
