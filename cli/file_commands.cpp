@@ -59,7 +59,7 @@ int Check(const Arguments& arguments, Streams streams) {
 int Convert(const Arguments& arguments, Streams streams) {
   Rewrite rewrite;
   if (const int status = rewrite.Read(arguments.files[0], streams); status != kDone) return status;
-  const std::string_view wanted = ModeForName(arguments.files[1]);
+  const std::string_view wanted = ModeForFileName(arguments.files[1]);
   if (!wanted.empty() && wanted != rewrite.mode) {
     // The other timing mode: every value is converted at the given frame rate.
     const std::string* rate = arguments.Option("--fps");

@@ -7,20 +7,6 @@
 
 namespace lumora::cli {
 
-namespace {
-
-bool EndsWithIgnoringCase(std::string_view text, std::string_view ending) {
-  if (text.size() < ending.size()) return false;
-  text = text.substr(text.size() - ending.size());
-  for (std::size_t i = 0; i < ending.size(); ++i) {
-    const char c = text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] - 'A' + 'a') : text[i];
-    if (c != ending[i]) return false;
-  }
-  return true;
-}
-
-}  // namespace
-
 int ExitStatusOf(ReadStatus status) {
   switch (status) {
     case ReadStatus::Complete: return kDone;
@@ -29,12 +15,6 @@ int ExitStatusOf(ReadStatus status) {
     case ReadStatus::Unreadable: return kCannotReadOrWrite;
   }
   return kCannotReadOrWrite;
-}
-
-std::string_view ModeForName(std::string_view path) {
-  if (EndsWithIgnoringCase(path, ".srt")) return kTimeMode;
-  if (EndsWithIgnoringCase(path, ".sub")) return kFrameMode;
-  return {};
 }
 
 int Rewrite::Read(const std::string& path, Streams streams) {
@@ -51,7 +31,7 @@ int Rewrite::Read(const std::string& path, Streams streams) {
 
 int Rewrite::Write(const std::string& path, Streams streams) {
   const bool frames = mode == kFrameMode;
-  if (ModeForName(path) != mode) {
+  if (ModeForFileName(path) != mode) {
     PrintMessage(streams.err, {"Eltérés!", "info", "A file neve nem egyezik meg a típussal!",
                                std::string(frames ? "Képkocka alapú (Frame) felirat csak .sub nevű file-ba menthető."
                                                   : "Idő alapú (Time) felirat csak .srt nevű file-ba menthető.")});

@@ -12,9 +12,6 @@ namespace lumora::cli {
 /// The exit status of a read: 0 complete, 3 stopped at a bad line, 4 nothing recognised, 1 unreadable.
 int ExitStatusOf(ReadStatus status);
 
-/// The timing mode a file name asks for: "Time" for .srt, "Frame" for .sub (either case), or "".
-std::string_view ModeForName(std::string_view path);
-
 struct Rewrite {
   SubtitleTable table;
   std::string mode;  // "Frame" or "Time", as read or converted

@@ -231,7 +231,6 @@ class TFelirat : public Form {
   void szovegKeyRelease();
   bool RunWriter(bool frameMode);
   void ShowMessage(const QString& caption, const QString& kind, const QString& line1, const QString& line2 = {});
-  int RowsThatFit() const;
 
   std::unique_ptr<CurrentRowObserver> rowObserver_;
   SubtitleTableModel* model_;

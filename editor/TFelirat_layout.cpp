@@ -12,6 +12,7 @@
 #include <QTextEdit>
 
 #include "editor/TFelirat.h"
+#include "editor/editor_arrangement.h"
 #include "shell/TKiszoveg.h"
 #include "shell/app_context.h"
 #include "shell/startup_rules.h"
@@ -44,14 +45,6 @@ void SetPointSize(std::initializer_list<QWidget*> widgets, int points) {
   }
 }
 
-// Extra height of the 1024 x 768 arrangement: the window fills a screen of exactly that size and
-// is 770 high on larger ones.
-int ExtraHeight(QSize screen) {
-  if (screen == QSize(1024, 768)) return 26;
-  if (screen.width() > 1024 && screen.height() > 768) return 28;
-  return 0;
-}
-
 constexpr int kContentHeight1024 = 690;  // below the menu bar, without the extra height
 constexpr int kWindowWidth1024 = 1012;
 constexpr int kContentHeight800 = 522;
@@ -67,7 +60,7 @@ void TFelirat::SetClientSize(int width, int height) {
 
 void TFelirat::ArrangeEditor1024(bool switching) {
   const QSize screen = ctx_.screen.ScreenSize();
-  const int b = ExtraHeight(screen);
+  const int b = ExtraHeight1024(screen.width(), screen.height());
   const int top = menu->sizeHint().height();
   const auto at = [top](int x, int y, int w = 0, int h = 0) { return QRect(x, y + top, w, h); };
   SetPointSize({Lbeosztas, Lfps, Lmodositas, Lkereses}, 12);
@@ -240,16 +233,12 @@ void TFelirat::Felbonts2Click() {
   ArrangeEditor1024(true);
 }
 
-int TFelirat::RowsThatFit() const { return ctx_.state.LayoutMode == kLayout800 ? 10 : 15; }
-
 void TFelirat::UpdateEditorScrollBar() {
   if (!cds.IsOpen()) return;
-  const std::string& layout = ctx_.state.LayoutMode;
-  if (layout != kLayout1024 && layout != kLayout800) return;
-  // The bar is offered only past the rows the arrangement shows; the view still hides it when
-  // nothing is left to scroll.
-  const bool offered = cds.RecordCount() > static_cast<std::size_t>(RowsThatFit());
-  racs->setVerticalScrollBarPolicy(offered ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+  const std::optional<bool> offered = ScrollBarOffered(ctx_.state.LayoutMode, cds.RecordCount());
+  if (!offered) return;
+  // The view still hides an offered bar when nothing is left to scroll.
+  racs->setVerticalScrollBarPolicy(*offered ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 }
 
 }  // namespace lumora

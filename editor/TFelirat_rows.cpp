@@ -17,6 +17,7 @@
 #include "editor/row_values.h"
 #include "shell/TKiszoveg.h"
 #include "shell/app_context.h"
+#include "shell/key_events.h"
 #include "shell/qt_text.h"
 #include "subtitle/key_filters.h"
 #include "subtitle/row_text.h"
@@ -25,15 +26,6 @@
 namespace lumora {
 
 namespace {
-
-bool IsArrow(int key) { return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down; }
-bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
-
-// The typed character of a key event, or 0 for a key that types nothing.
-char32_t TypedCharacter(const QKeyEvent* event) {
-  const QList<uint> codes = event->text().toUcs4();
-  return codes.isEmpty() ? 0 : static_cast<char32_t>(codes.front());
-}
 
 std::size_t Caret(const QLineEdit* field) { return static_cast<std::size_t>(field->cursorPosition()); }
 
@@ -138,13 +130,13 @@ void TFelirat::RB1Click() {
 bool TFelirat::ValueFieldKeyPress(QLineEdit* field, QKeyEvent* event) {
   const bool timeMode = TimingMode() == QLatin1String(kTimeMode.data());
   const int key = event->key();
-  if ((event->modifiers() & Qt::ShiftModifier) && IsArrow(key)) return true;  // no keyboard selection
+  if (IsShiftArrow(event)) return true;  // no keyboard selection
   if (key == Qt::Key_Delete) {
     if (timeMode && !DeleteAllowedAt(Caret(field))) return true;
     Bertek->setEnabled(true);
     return false;
   }
-  if (IsEnter(key)) {
+  if (IsEnterKey(key)) {
     if (field == kezdes) {
       befejezes->setFocus();
     } else if (Bertek->isEnabled()) {
@@ -157,8 +149,7 @@ bool TFelirat::ValueFieldKeyPress(QLineEdit* field, QKeyEvent* event) {
   const char32_t typed = TypedCharacter(event);
   if (typed == 0) return false;
   if (key == Qt::Key_Backspace && field == befejezes) Bertek->setEnabled(true);
-  const bool accepted = timeMode ? FilterTimeKeyAt(typed, Caret(field)) : FilterFrameKey(typed);
-  if (!accepted) return true;
+  if (!FilterValueKey(ToStd(TimingMode()), typed, Caret(field))) return true;
   Bertek->setEnabled(true);
   return false;
 }
@@ -194,12 +185,12 @@ bool TFelirat::FormKeyPreview(QWidget* target, QKeyEvent* event) {
     return true;
   }
   if (target == Emodositas) return ShiftFieldKeyPress(event);
-  if (target == Ekereses && IsEnter(key)) {
+  if (target == Ekereses && IsEnterKey(key)) {
     BkeresokClick();
     return true;
   }
   if (target == Eugras) {
-    if (IsEnter(key)) {
+    if (IsEnterKey(key)) {
       BugrasClick();
       return true;
     }

@@ -12,6 +12,7 @@
 #include "editor/TFelirat.h"
 #include "shell/TKiszoveg.h"
 #include "shell/app_context.h"
+#include "shell/key_events.h"
 #include "shell/qt_text.h"
 #include "subtitle/key_filters.h"
 #include "subtitle/timing_mode.h"
@@ -132,22 +133,15 @@ FrameRateChangeResult TFelirat::ConvertFrameRateInEditor(const QString& fromRate
 }
 
 bool TFelirat::ShiftFieldKeyPress(QKeyEvent* event) {
-  const int key = event->key();
-  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+  if (IsEnterKey(event->key())) {
     ShiftAllRowsInEditor();
     return true;
   }
-  const bool shiftHeld = event->modifiers() & Qt::ShiftModifier;
-  if (shiftHeld && (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down)) {
-    return true;  // no keyboard selection
-  }
+  if (IsShiftArrow(event)) return true;  // no keyboard selection
   const auto caret = static_cast<std::size_t>(Emodositas->cursorPosition());
-  if (key == Qt::Key_Delete) return !DeleteAllowedAt(caret);
-  const QList<uint> typed = event->text().toUcs4();
-  if (typed.isEmpty()) return false;
-  const auto character = static_cast<char32_t>(typed.front());
-  const bool timeMode = TimingMode() == QLatin1String(kTimeMode.data());
-  return !(timeMode ? FilterTimeKeyAt(character, caret) : FilterFrameKey(character));
+  if (event->key() == Qt::Key_Delete) return !DeleteAllowedAt(caret);
+  const char32_t typed = TypedCharacter(event);
+  return typed != 0 && !FilterValueKey(ToStd(TimingMode()), typed, caret);
 }
 
 }  // namespace lumora

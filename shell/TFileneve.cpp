@@ -16,10 +16,6 @@
 
 namespace lumora {
 
-namespace {
-QString ExtensionFor(const QString& mode) { return mode == QLatin1String(kTimeMode.data()) ? ".srt" : ".sub"; }
-}  // namespace
-
 TFileneve::TFileneve(AppContext& context) : Form(context, "TFileneve", "File nevének megadása") {
   DriveComboBox1 = Placed(Named(new QComboBox(this), "DriveComboBox1"), {8, 8, 220, 26});
   dlb = Placed(Named(new QListWidget(this), "dlb"), {8, 40, 220, 306});
@@ -64,7 +60,7 @@ void TFileneve::FileClick(const QString& name) { e1->setText(name.left(name.size
 void TFileneve::BokClick() {
   AppState& state = ctx_.state;
   state.DialogAnswer = "felulir";
-  const QString wanted = e1->text() + ExtensionFor(Edit1->text());
+  const QString wanted = e1->text() + ToQt(ExtensionForMode(ToStd(Edit1->text())));
   browser->RereadFiles();
   if (browser->FileNames().contains(wanted, Qt::CaseSensitive)) {
     ctx_.forms.kiszoveg->ShowMessageBox("Létező file", "kerdes", "Már létezik a file!", true, true, false,
@@ -72,7 +68,7 @@ void TFileneve::BokClick() {
   }
   if (state.DialogAnswer != "igen" && state.DialogAnswer != "felulir") return;
   if (state.SaveTarget == "Felirat") {
-    const QString name = e1->text() + ExtensionFor(ctx_.forms.felirat->TimingMode());
+    const QString name = e1->text() + ToQt(ExtensionForMode(ToStd(ctx_.forms.felirat->TimingMode())));
     state.SubtitlePath = ToStd(QDir(browser->Directory()).filePath(name));
     state.SubtitleName = ToStd(name);
   }

@@ -1,5 +1,7 @@
 #include "subtitle/key_filters.h"
 
+#include "subtitle/timing_mode.h"
+
 namespace lumora {
 
 namespace {
@@ -14,6 +16,10 @@ bool FilterTimeKeyAt(char32_t key, std::size_t caret) {
 }
 
 bool FilterFrameKey(char32_t key) { return IsDigit(key) || key == kBackspace; }
+
+bool FilterValueKey(std::string_view mode, char32_t key, std::size_t caret) {
+  return mode == kTimeMode ? FilterTimeKeyAt(key, caret) : FilterFrameKey(key);
+}
 
 bool DeleteAllowedAt(std::size_t caret) { return caret != 2 && caret != 5 && caret != 8; }
 

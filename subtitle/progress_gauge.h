@@ -9,9 +9,12 @@
 
 namespace lumora {
 
+/// Receives the gauge value, 0 to 100, each time it changes.
+using ProgressCallback = std::function<void(int gauge)>;
+
 class ProgressGauge {
  public:
-  ProgressGauge(std::int64_t total, std::function<void(int)> callback)
+  ProgressGauge(std::int64_t total, ProgressCallback callback)
       : divisor_(total / 100), callback_(std::move(callback)) {}
 
   /// Shows done / divisor, at most 100 (a count that runs past the total cannot overfill it).
@@ -26,7 +29,7 @@ class ProgressGauge {
 
  private:
   std::int64_t divisor_;
-  std::function<void(int)> callback_;
+  ProgressCallback callback_;
   int last_ = 0;  // the gauge starts at 0
   std::int64_t next_ = 0;  // the first count that can change the gauge
 };

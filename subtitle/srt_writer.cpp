@@ -7,7 +7,7 @@
 namespace lumora {
 
 WriteOutcome WriteSrtFile(const std::string& path, SubtitleTable& table, TextEncoding encoding,
-                          std::function<void(int)> progress) {
+                          ProgressCallback progress) {
   SubtitleOutput out(path, encoding);
   std::int32_t number = 0;
   const bool ok = WriteRows(out, table, progress, [&](const SubtitleRow& row) {

@@ -4,7 +4,7 @@
 namespace lumora {
 
 WriteOutcome WriteSubFile(const std::string& path, SubtitleTable& table, TextEncoding encoding,
-                          std::function<void(int)> progress) {
+                          ProgressCallback progress) {
   SubtitleOutput out(path, encoding);
   const bool ok = WriteRows(out, table, progress, [&](const SubtitleRow& row) {
     out.Ascii("{");

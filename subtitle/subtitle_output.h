@@ -71,7 +71,7 @@ class SubtitleOutput {
 /// Writes each row that has both values with writeRow(row), showing progress; true when every
 /// byte went out. The caller renumbers after a success.
 template <typename WriteRow>
-bool WriteRows(SubtitleOutput& output, const SubtitleTable& table, const std::function<void(int)>& progress,
+bool WriteRows(SubtitleOutput& output, const SubtitleTable& table, const ProgressCallback& progress,
                WriteRow&& writeRow) {
   if (!output.Open()) return false;
   const auto& rows = table.Rows();

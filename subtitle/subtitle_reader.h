@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "subtitle/progress_gauge.h"
 #include "subtitle/format_detect.h"
 #include "subtitle/message.h"
 #include "subtitle/subtitle_table.h"
@@ -25,7 +26,7 @@ struct ReadOptions {
   /// is neither leaves the values as read.
   std::string mergeTarget;
   /// Hears the gauge (0-100) when its value changes.
-  std::function<void(int gauge)> progress;
+  ProgressCallback progress;
 };
 
 enum class ReadStatus {

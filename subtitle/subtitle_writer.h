@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "subtitle/progress_gauge.h"
 #include "subtitle/message.h"
 #include "subtitle/subtitle_table.h"
 #include "subtitle/text_encoding.h"
@@ -27,11 +28,11 @@ struct WriteOutcome {
 /// left out keep theirs) and the cursor goes to the first row; the table's listeners are not told
 /// of the new numbers. A failure leaves the table as it was.
 WriteOutcome WriteSrtFile(const std::string& path, SubtitleTable& table,
-                          TextEncoding encoding = TextEncoding::Windows1250, std::function<void(int)> progress = {});
+                          TextEncoding encoding = TextEncoding::Windows1250, ProgressCallback progress = {});
 
 /// SUB: "{start}{end}text" for each row with both values, "|" kept. On success every row's
 /// Sorszam, written or not, becomes its position (1, 2, 3...), as for WriteSrtFile otherwise.
 WriteOutcome WriteSubFile(const std::string& path, SubtitleTable& table,
-                          TextEncoding encoding = TextEncoding::Windows1250, std::function<void(int)> progress = {});
+                          TextEncoding encoding = TextEncoding::Windows1250, ProgressCallback progress = {});
 
 }  // namespace lumora

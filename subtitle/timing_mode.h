@@ -21,4 +21,10 @@ std::optional<EditorModeRule> TimingModeRule(std::string_view mode);
 /// The zero value of a mode: "0" in Frame mode, "00:00:00,000" in Time mode.
 std::string_view ZeroValue(std::string_view mode);
 
+/// The file extension of a mode: ".srt" for "Time", ".sub" for any other mode.
+std::string_view ExtensionForMode(std::string_view mode);
+
+/// The mode a file name asks for: "Time" for a ".srt" name, "Frame" for ".sub" (either case), or "".
+std::string_view ModeForFileName(std::string_view path);
+
 }  // namespace lumora

@@ -13,6 +13,7 @@
 #include "editor/TFelirat.h"
 #include "shell/TKiszoveg.h"
 #include "shell/app_context.h"
+#include "shell/key_events.h"
 #include "shell/qt_text.h"
 #include "shell/widget_factory.h"
 #include "subtitle/frame_rate.h"
@@ -234,8 +235,8 @@ bool TReszletes::FormKeyPreview(QWidget* target, QKeyEvent* event) {
     return true;
   }
   if (target == Edit1 || target == Edit2) {
-    const QList<uint> typed = event->text().toUcs4();
-    return !typed.isEmpty() && !FilterFrameKey(static_cast<char32_t>(typed.front()));
+    const char32_t typed = TypedCharacter(event);
+    return typed != 0 && !FilterFrameKey(typed);
   }
   return false;
 }

@@ -7,7 +7,7 @@
 #include "subtitle/frame_rate.h"
 #include "subtitle/message.h"
 #include "subtitle/subtitle_table.h"
-#include "timing/progress_gauge.h"
+#include "subtitle/progress_gauge.h"
 #include "timing/timing_values.h"
 
 namespace lumora {

@@ -5,7 +5,7 @@
 #include "editor/row_values.h"
 #include "subtitle/frame_rate.h"
 #include "subtitle/subtitle_table.h"
-#include "timing/progress_gauge.h"
+#include "subtitle/progress_gauge.h"
 #include "timing/timing_values.h"
 
 namespace lumora {

@@ -10,7 +10,7 @@
 #include "subtitle/message.h"
 #include "subtitle/subtitle_table.h"
 #include "subtitle/timecode.h"
-#include "timing/progress_gauge.h"
+#include "subtitle/progress_gauge.h"
 #include "timing/timing_values.h"
 
 namespace lumora {

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "subtitle/subtitle_table.h"
-#include "timing/progress_gauge.h"
+#include "subtitle/progress_gauge.h"
 #include "timing/timing_values.h"
 
 namespace lumora {

@@ -33,6 +33,22 @@ TEST(KeyFilters, backspace_never_deletes_a_separator) {
   EXPECT_TRUE(DeleteAllowedAt(3));
 }
 
+TEST(KeyFilters, a_value_field_filters_by_its_mode) {
+  EXPECT_TRUE(FilterValueKey("Time", U':', 2));
+  EXPECT_FALSE(FilterValueKey("Time", kBackspace, 3));
+  EXPECT_FALSE(FilterValueKey("Frame", U':', 2));
+  EXPECT_TRUE(FilterValueKey("Frame", kBackspace, 3));
+}
+
+TEST(TimingMode, names_and_extensions_match_the_modes) {
+  EXPECT_EQ(ExtensionForMode("Time"), ".srt");
+  EXPECT_EQ(ExtensionForMode("Frame"), ".sub");
+  EXPECT_EQ(ModeForFileName("/a/film.SRT"), "Time");
+  EXPECT_EQ(ModeForFileName("film.sub"), "Frame");
+  EXPECT_EQ(ModeForFileName("film.txt"), "");
+  EXPECT_EQ(ModeForFileName("srt"), "");
+}
+
 TEST(TimingModeRule, gives_the_fields_of_each_mode) {
   EXPECT_EQ(TimingModeRule("Time")->shiftZeroText, "00:00:00,000");
   EXPECT_EQ(TimingModeRule("Time")->maxLength, 12u);
