@@ -29,7 +29,7 @@ int Dump(const Arguments& arguments, Streams streams) {
   SubtitleTable table;
   const ReadOutcome outcome = ReadSubtitleFile(arguments.files[0], table);
   std::string line;
-  for (const SubtitleRow& row : table.Rows()) {
+  for (const TableRow& row : table.Rows()) {
     line.clear();
     if (row.Sorszam) line += std::to_string(*row.Sorszam);
     line.append("\t").append(row.Kezdes).append("\t").append(row.Befejezes).append("\t").append(row.Szoveg);

@@ -130,7 +130,7 @@ void TFelirat::BuildControls() {
   racs = Named(new QTableView(this), "racs");
   model_ = new SubtitleTableModel(cds, this);
   emptyModel_ = new QStandardItemModel(0, 4, this);
-  model_->SetRowColouring([this](const SubtitleRow& row) {
+  model_->SetRowColouring([this](const TableRow& row) {
     if (ctx_.state.BusyFlag) return RowColour::Normal;
     return RowColourFor(row.Szoveg, Cbtobb->isChecked(), CB3sor->isChecked());
   });

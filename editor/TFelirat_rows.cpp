@@ -34,7 +34,7 @@ std::size_t Caret(const QLineEdit* field) { return static_cast<std::size_t>(fiel
 void TFelirat::RefreshRowFields() {
   AppState& state = ctx_.state;
   state.BusyFlag = true;
-  const SubtitleRow row = cds.IsEmpty() ? SubtitleRow{} : cds.Current();
+  const SubtitleRow row = cds.IsEmpty() ? SubtitleRow{} : cds.Current().ToRow();
   kezdes->setText(ToQt(row.Kezdes));
   befejezes->setText(ToQt(row.Befejezes));
   if (!kezdes->text().isEmpty() && !befejezes->text().isEmpty()) {
@@ -63,7 +63,7 @@ void TFelirat::ShowRowText(const std::string& text) {
 void TFelirat::SetCounter(const std::string& label) { sordarab->setText(ToQt(label)); }
 
 void TFelirat::UpdateDifference() {
-  const SubtitleRow row = cds.IsEmpty() ? SubtitleRow{} : cds.Current();
+  const SubtitleRow row = cds.IsEmpty() ? SubtitleRow{} : cds.Current().ToRow();
   const DifferenceField difference = RowDifference(ToStd(TimingMode()), {row.Kezdes, row.Befejezes},
                                                    {ToStd(kezdes->text()), ToStd(befejezes->text())});
   kulonbseg->setText(ToQt(difference.text));

@@ -32,8 +32,8 @@ bool RemoveTagPair(SubtitleTable& table, TagPair tags) {
 
 ToggleResult ToggleTagPair(SubtitleTable& table, TagPair tags) {
   if (table.IsEmpty()) return {};
-  const std::string& text = table.Current().Szoveg;
-  if (text.find(tags.close) != std::string::npos) return {RemoveTagPair(table, tags), std::nullopt};
+  const std::string_view text = table.Current().Szoveg;
+  if (text.find(tags.close) != std::string_view::npos) return {RemoveTagPair(table, tags), std::nullopt};
   std::string wrapped = std::string(tags.open).append(text).append(tags.close);
   const std::size_t width = table.Shape().textWidth;
   if (CountChars(wrapped) > width) {

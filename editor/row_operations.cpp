@@ -13,7 +13,7 @@ namespace {
 constexpr Frames kInsertGap = 10;  // frames between a new row and its neighbour in Frame mode
 
 // A row without a number counts as 0, as an unset integer field reads.
-std::int32_t NumberOf(const SubtitleRow& row) { return row.Sorszam.value_or(0); }
+std::int32_t NumberOf(const TableRow& row) { return row.Sorszam.value_or(0); }
 
 std::int32_t Following(std::int32_t number) {
   return number == std::numeric_limits<std::int32_t>::max() ? number : number + 1;
@@ -28,18 +28,20 @@ void StoreNewRow(SubtitleTable& table, std::int32_t number, const RowValues& val
 
 }  // namespace
 
-RowValues BeforeRowValues(const SubtitleRow& row, std::string_view mode) {
-  if (mode == kTimeMode) return {row.Kezdes, row.Kezdes};
-  const auto start = ParseFrameNumber(row.Kezdes);
-  if (!start) return {"", row.Kezdes};
-  return {std::to_string(*start > kInsertGap ? *start - kInsertGap : 0), row.Kezdes};
+RowValues BeforeRowValues(std::string_view kezdes, std::string_view mode) {
+  const std::string value(kezdes);
+  if (mode == kTimeMode) return {value, value};
+  const auto start = ParseFrameNumber(kezdes);
+  if (!start) return {"", value};
+  return {std::to_string(*start > kInsertGap ? *start - kInsertGap : 0), value};
 }
 
-RowValues AfterRowValues(const SubtitleRow& row, std::string_view mode) {
-  if (mode == kTimeMode) return {row.Befejezes, row.Befejezes};
-  const auto end = ParseFrameNumber(row.Befejezes);
-  if (!end) return {row.Befejezes, ""};
-  return {row.Befejezes, std::to_string(*end + kInsertGap)};
+RowValues AfterRowValues(std::string_view befejezes, std::string_view mode) {
+  const std::string value(befejezes);
+  if (mode == kTimeMode) return {value, value};
+  const auto end = ParseFrameNumber(befejezes);
+  if (!end) return {value, ""};
+  return {value, std::to_string(*end + kInsertGap)};
 }
 
 void AppendNewRow(SubtitleTable& table, std::string_view mode, bool emptyValues) {
@@ -48,7 +50,7 @@ void AppendNewRow(SubtitleTable& table, std::string_view mode, bool emptyValues)
   if (!table.IsEmpty()) {
     table.Last();
     number = Following(NumberOf(table.Current()));
-    if (!emptyValues) values = AfterRowValues(table.Current(), mode);
+    if (!emptyValues) values = AfterRowValues(table.Current().Befejezes, mode);
   }
   if (!emptyValues) {
     if (values.Kezdes.empty()) values.Kezdes = ZeroValue(mode);
@@ -64,7 +66,7 @@ bool InsertRowBefore(SubtitleTable& table, std::string_view mode, bool emptyValu
   const std::int32_t current = NumberOf(table.At(index));
   const std::int32_t previous = index == 0 ? current : NumberOf(table.At(index - 1));
   const std::int32_t number = previous != current && current > 1 ? current - 1 : current;
-  const RowValues values = emptyValues ? RowValues{} : BeforeRowValues(table.At(index), mode);
+  const RowValues values = emptyValues ? RowValues{} : BeforeRowValues(table.At(index).Kezdes, mode);
   table.Insert();
   StoreNewRow(table, number, values);
   return true;
@@ -77,7 +79,7 @@ bool InsertRowAfter(SubtitleTable& table, std::string_view mode, bool emptyValue
   const std::int32_t current = NumberOf(table.At(index));
   const std::int32_t next = onLast ? current : NumberOf(table.At(index + 1));
   const std::int32_t number = next != current ? Following(current) : current;
-  const RowValues values = emptyValues ? RowValues{} : AfterRowValues(table.At(index), mode);
+  const RowValues values = emptyValues ? RowValues{} : AfterRowValues(table.At(index).Befejezes, mode);
   if (onLast) {
     table.Append();
   } else {

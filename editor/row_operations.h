@@ -14,15 +14,15 @@
 
 namespace lumora {
 
-/// Values of a row inserted before `row`. Time mode: both are its Kezdes. Frame mode: start is
-/// Kezdes − 10 frames, at least "0"; end is Kezdes. A start that cannot be computed (Kezdes empty
-/// or not a whole number) is empty.
-RowValues BeforeRowValues(const SubtitleRow& row, std::string_view mode);
+/// Values of a row inserted before a row that starts at `kezdes`. Time mode: both are kezdes.
+/// Frame mode: start is kezdes − 10 frames, at least "0"; end is kezdes. A start that cannot be
+/// computed (kezdes empty or not a whole number) is empty.
+RowValues BeforeRowValues(std::string_view kezdes, std::string_view mode);
 
-/// Values of a row inserted after `row` or appended. Time mode: both are its Befejezes. Frame
-/// mode: start is Befejezes, end is Befejezes + 10 frames, or empty when Befejezes is not a
-/// whole number.
-RowValues AfterRowValues(const SubtitleRow& row, std::string_view mode);
+/// Values of a row inserted or appended after a row that ends at `befejezes`. Time mode: both are
+/// befejezes. Frame mode: start is befejezes, end is befejezes + 10 frames, or empty when
+/// befejezes is not a whole number.
+RowValues AfterRowValues(std::string_view befejezes, std::string_view mode);
 
 /// Appends a row after the last one and makes it current. Number: the last row's + 1 (1 in an
 /// empty table). Values: empty when emptyValues ("Beszúráskor: üres sor") is ticked, otherwise

@@ -25,7 +25,7 @@ int SubtitleTableModel::columnCount(const QModelIndex& parent) const { return pa
 
 QVariant SubtitleTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || static_cast<std::size_t>(index.row()) >= table_.RecordCount()) return {};
-  const SubtitleRow& row = table_.At(static_cast<std::size_t>(index.row()));
+  const TableRow& row = table_.At(static_cast<std::size_t>(index.row()));
   if (role == Qt::DisplayRole) {
     switch (index.column()) {
       case kSorszam: return row.Sorszam ? QVariant(*row.Sorszam) : QVariant(QString());

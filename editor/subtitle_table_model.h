@@ -22,7 +22,7 @@ class SubtitleTableModel : public QAbstractTableModel, private TableObserver {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   /// The background colour rule of a row (the window's colouring options).
-  void SetRowColouring(std::function<RowColour(const SubtitleRow&)> colouring) { colouring_ = std::move(colouring); }
+  void SetRowColouring(std::function<RowColour(const TableRow&)> colouring) { colouring_ = std::move(colouring); }
 
   /// Detached: no signals until Attach, which resets the model to the table as it is then.
   void Detach() { attached_ = false; }
@@ -44,7 +44,7 @@ class SubtitleTableModel : public QAbstractTableModel, private TableObserver {
   void TableReset() override;
 
   SubtitleTable& table_;
-  std::function<RowColour(const SubtitleRow&)> colouring_;
+  std::function<RowColour(const TableRow&)> colouring_;
   bool attached_ = true;
   int indicatorRow_ = -1;
 };

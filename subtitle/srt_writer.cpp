@@ -10,7 +10,7 @@ WriteOutcome WriteSrtFile(const std::string& path, SubtitleTable& table, TextEnc
                           ProgressCallback progress) {
   SubtitleOutput out(path, encoding);
   std::int32_t number = 0;
-  const bool ok = WriteRows(out, table, progress, [&](const SubtitleRow& row) {
+  const bool ok = WriteRows(out, table, progress, [&](const TableRow& row) {
     char digits[16];
     const auto written = std::to_chars(digits, digits + sizeof digits, ++number);
     out.Ascii(std::string_view(digits, static_cast<std::size_t>(written.ptr - digits)));
@@ -27,7 +27,7 @@ WriteOutcome WriteSrtFile(const std::string& path, SubtitleTable& table, TextEnc
   if (!ok) return out.Failure();
   number = 0;
   for (std::size_t i = 0; i < table.RecordCount(); ++i) {
-    const SubtitleRow& row = table.At(i);
+    const TableRow& row = table.At(i);
     if (!row.Kezdes.empty() && !row.Befejezes.empty()) table.SetSorszamAt(i, ++number);
   }
   return Saved(table);

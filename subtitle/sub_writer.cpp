@@ -6,7 +6,7 @@ namespace lumora {
 WriteOutcome WriteSubFile(const std::string& path, SubtitleTable& table, TextEncoding encoding,
                           ProgressCallback progress) {
   SubtitleOutput out(path, encoding);
-  const bool ok = WriteRows(out, table, progress, [&](const SubtitleRow& row) {
+  const bool ok = WriteRows(out, table, progress, [&](const TableRow& row) {
     out.Ascii("{");
     out.Text(row.Kezdes);
     out.Ascii("}{");

@@ -53,6 +53,7 @@ class SubtitleOutput {
   }
   void MakeRoom(std::size_t bytes);
   void Copy(std::string_view bytes) {
+    if (bytes.empty()) return;  // an empty text of a row may have no bytes at all
     std::memcpy(Room(bytes.size()), bytes.data(), bytes.size());
     used_ += bytes.size();
   }
@@ -77,7 +78,7 @@ bool WriteRows(SubtitleOutput& output, const SubtitleTable& table, const Progres
   const auto& rows = table.Rows();
   ProgressGauge gauge(static_cast<std::int64_t>(rows.size()), progress);
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    const SubtitleRow& row = rows[i];
+    const TableRow& row = rows[i];
     if (!row.Kezdes.empty() && !row.Befejezes.empty()) writeRow(row);
     gauge.Show(static_cast<std::int64_t>(i + 1));
   }

@@ -46,26 +46,33 @@ std::string QuoteLine(std::string_view line) {
 // sits in memory whole.
 class RowBuilder {
  public:
-  RowBuilder(const TableShape& shape, std::size_t expected) : shape_(shape) { rows_.reserve(expected); }
+  RowBuilder(const TableShape& shape, std::size_t expectedRows, std::size_t textBytes) : shape_(shape) {
+    rows_.reserve(expectedRows);
+    texts_.Reserve(textBytes);
+  }
 
-  SubtitleRow& Append() { return rows_.emplace_back(); }
+  TableRow& Append() { return rows_.emplace_back(); }
   void DropLast() { rows_.pop_back(); }
-  SubtitleRow& Last() { return rows_.back(); }
-  bool Empty() const { return rows_.empty(); }
-  std::vector<SubtitleRow>& Rows() { return rows_; }
+  TableRow& Last() { return rows_.back(); }
+  std::size_t Count() const { return rows_.size(); }
 
-  void SetValue(std::string& field, std::string_view value) const { Cut(field, value, shape_.valueWidth); }
-  void SetText(std::string& field, std::string_view text) const { Cut(field, text, shape_.textWidth); }
+  void SetValue(std::string& field, std::string_view value) const {
+    field.assign(Cut(value, shape_.valueWidth));
+  }
+  void SetText(TableRow& row, std::string_view text) { row.Szoveg = texts_.Add(Cut(text, shape_.textWidth)); }
   /// Bytes that surely hold a whole text of the table's width (a character has at most four).
   std::size_t TextByteBound() const { return shape_.textWidth * 4; }
 
+  void HandOver(SubtitleTable& table) { table.TakeRows(std::move(rows_), std::move(texts_)); }
+
  private:
-  static void Cut(std::string& field, std::string_view value, std::size_t width) {
-    field.assign(value.size() <= width ? value : value.substr(0, ByteOffsetOfChar(value, width)));
+  static std::string_view Cut(std::string_view value, std::size_t width) {
+    return value.size() <= width ? value : value.substr(0, ByteOffsetOfChar(value, width));
   }
 
   TableShape shape_;
-  std::vector<SubtitleRow> rows_;
+  RowVector rows_;
+  TextStore texts_;
 };
 
 // Each layout below has the same members, called without a virtual call on every line:
@@ -102,15 +109,15 @@ class SubLayout {
         continue;
       }
       if (!haveStart) {
-        SubtitleRow& row = rows_.Append();
+        TableRow& row = rows_.Append();
         rows_.SetValue(row.Kezdes, Moved(value_));
         value_.clear();
         haveStart = true;
         continue;
       }
-      SubtitleRow& row = rows_.Last();
+      TableRow& row = rows_.Last();
       rows_.SetValue(row.Befejezes, Moved(value_));
-      rows_.SetText(row.Szoveg, line.substr(p + 1));
+      rows_.SetText(row, line.substr(p + 1));
       row.Sorszam = rowNumber;
       break;
     }
@@ -155,7 +162,7 @@ class SrtLayout {
     ++linesRead_;
     switch (state_) {
       case State::ExpectTime: {
-        SubtitleRow& row = rows_.Append();
+        TableRow& row = rows_.Append();
         // The values are read straight into the row (12 characters: within the field).
         if (!ReadSrtTimeLine(line, row.Kezdes, row.Befejezes)) {
           rows_.DropLast();
@@ -217,12 +224,12 @@ class SrtLayout {
   }
 
   void StoreText() {
-    rows_.SetText(rows_.Last().Szoveg, text_);
+    rows_.SetText(rows_.Last(), text_);
     text_.clear();  // keeps its room for the next block
   }
 
   // Merge mode: the first row is moved to the target and every later row by the same amount.
-  void Move(SubtitleRow& row) {
+  void Move(TableRow& row) {
     if (!offset_) {
       const auto start = TimeCodeToMillis(row.Kezdes);
       const auto target = TimeCodeToMillis(options_.mergeTarget);
@@ -259,10 +266,10 @@ class TimeRangeLayout {
           outcome_.message = StopMessage();
           return false;
         }
-        SubtitleRow& row = rows_.Append();
+        TableRow& row = rows_.Append();
         rows_.SetValue(row.Kezdes, times->start);
         rows_.SetValue(row.Befejezes, times->end);
-        if (!line.empty()) rows_.SetText(row.Szoveg, BrToBar(line.substr(0, 2 * rows_.TextByteBound())));
+        if (!line.empty()) rows_.SetText(row, BrToBar(line.substr(0, 2 * rows_.TextByteBound())));
         ++blocks_;
         state_ = State::DropLine;
         return true;
@@ -295,15 +302,6 @@ std::size_t ExpectedRows(FormatKind kind, const TextScan& scan) {
   const std::int64_t lines = scan.lineCount;
   const std::int64_t blocks = kind == FormatKind::SubFrames ? lines : std::min(lines, scan.blankLines + 1);
   return static_cast<std::size_t>(std::max<std::int64_t>(blocks, 0));
-}
-
-void HandOver(std::vector<SubtitleRow>& rows, SubtitleTable& table) {
-  if (table.IsEmpty()) {
-    table.ReplaceRows(std::move(rows));
-    return;
-  }
-  table.Reserve(table.RecordCount() + rows.size());
-  for (SubtitleRow& row : rows) table.AppendRow(std::move(row));
 }
 
 // Feeds the layout the rest of the file's lines; false when it stopped at one.
@@ -368,7 +366,7 @@ ReadOutcome ReadLines(TextLineReader& reader, std::string_view name, SubtitleTab
       outcome.kind = detected->kind;
       outcome.loadedKind = std::string(detected->timingMode);
       outcome.status = ReadStatus::Complete;
-      rows.emplace(table.Shape(), ExpectedRows(detected->kind, scan));
+      rows.emplace(table.Shape(), ExpectedRows(detected->kind, scan), static_cast<std::size_t>(scan.byteCount));
       ReadLayout(*detected, line, reader, *rows, outcome, options, gauge);
     }
     if (reader.Error() != 0) {
@@ -381,8 +379,8 @@ ReadOutcome ReadLines(TextLineReader& reader, std::string_view name, SubtitleTab
       outcome.message = NothingRecognisedMessage();
       return outcome;
     }
-    outcome.rowsRead = rows->Rows().size();
-    HandOver(rows->Rows(), table);
+    outcome.rowsRead = rows->Count();
+    rows->HandOver(table);
   } catch (const std::bad_alloc&) {
     const TextEncoding encoding = outcome.encoding;
     outcome = ReadOutcome{};

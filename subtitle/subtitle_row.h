@@ -2,10 +2,12 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace lumora {
 
-/// One subtitle entry. Sorszam is empty for a row that has no number (a SUB line cut short).
+/// One subtitle entry as a value of its own (a row on the clipboard, rows handed to a table).
+/// Sorszam is empty for a row that has no number (a SUB line cut short).
 struct SubtitleRow {
   std::optional<std::int32_t> Sorszam;
   std::string Kezdes;     // start: a TimeCode or a frame number, at most 12 characters
@@ -13,6 +15,30 @@ struct SubtitleRow {
   std::string Szoveg;     // text, lines joined by "|"
 
   friend bool operator==(const SubtitleRow&, const SubtitleRow&) = default;
+};
+
+/// One entry as a table keeps it. The text lives in the table's text store: the view stays
+/// valid until the row's text is set again or the table is emptied, like a reference into a
+/// container.
+struct TableRow {
+  TableRow() = default;
+  TableRow(TableRow&&) = default;
+  TableRow& operator=(TableRow&&) = default;
+  // A copy would share the text's room with its original: use ToRow.
+  TableRow(const TableRow&) = delete;
+  TableRow& operator=(const TableRow&) = delete;
+
+  std::optional<std::int32_t> Sorszam;
+  std::string Kezdes;
+  std::string Befejezes;
+  std::string_view Szoveg;
+
+  /// The row as a value of its own.
+  SubtitleRow ToRow() const { return {Sorszam, Kezdes, Befejezes, std::string(Szoveg)}; }
+
+  friend bool operator==(const TableRow& a, const SubtitleRow& b) {
+    return a.Sorszam == b.Sorszam && a.Kezdes == b.Kezdes && a.Befejezes == b.Befejezes && a.Szoveg == b.Szoveg;
+  }
 };
 
 }  // namespace lumora

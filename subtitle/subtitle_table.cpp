@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <iterator>
 
 #include "subtitle/utf8.h"
 
@@ -30,6 +31,27 @@ Field FieldByName(std::string_view name, bool hasSorszam) {
 
 SubtitleTable::SubtitleTable(TableShape shape) : shape_(shape) {}
 
+SubtitleTable::SubtitleTable(const SubtitleTable& other)
+    : shape_(other.shape_), current_(other.current_), open_(other.open_), eof_(other.eof_), bof_(other.bof_) {
+  rows_.reserve(other.rows_.size());
+  for (const TableRow& row : other.rows_) {
+    TableRow& copy = rows_.emplace_back();
+    copy.Sorszam = row.Sorszam;
+    copy.Kezdes = row.Kezdes;
+    copy.Befejezes = row.Befejezes;
+    copy.Szoveg = texts_.Add(row.Szoveg);
+  }
+}
+
+SubtitleTable& SubtitleTable::operator=(const SubtitleTable& other) {
+  if (this != &other) {
+    std::vector<TableObserver*> observers = std::move(observers_);
+    *this = SubtitleTable(other);
+    observers_ = std::move(observers);
+  }
+  return *this;
+}
+
 void SubtitleTable::Create() {
   open_ = true;
   Empty();
@@ -37,7 +59,8 @@ void SubtitleTable::Create() {
 
 void SubtitleTable::Empty() {
   Notify([](TableObserver& o) { o.TableAboutToBeReset(); });
-  rows_.clear();
+  RowVector().swap(rows_);  // an emptied big table gives its memory back
+  texts_.Clear();
   current_ = 0;
   eof_ = bof_ = true;
   Notify([](TableObserver& o) { o.TableReset(); });
@@ -97,7 +120,7 @@ void SubtitleTable::Append() {
 void SubtitleTable::Insert() {
   const std::size_t index = rows_.empty() ? 0 : current_;
   Notify([&](TableObserver& o) { o.RowAboutToBeInserted(index); });
-  rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(index), SubtitleRow{});
+  rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(index), TableRow{});
   current_ = index;
   eof_ = bof_ = false;
   Notify([&](TableObserver& o) { o.RowInserted(index); });
@@ -124,13 +147,18 @@ void SubtitleTable::Post() {
 }
 
 std::string SubtitleTable::CutValue(std::string_view value) const { return CutToChars(value, shape_.valueWidth); }
-std::string SubtitleTable::CutText(std::string_view value) const { return CutToChars(value, shape_.textWidth); }
+std::string_view SubtitleTable::CutText(std::string_view value) const {
+  if (value.size() <= shape_.textWidth) return value;
+  return value.substr(0, ByteOffsetOfChar(value, shape_.textWidth));
+}
 
-void SubtitleTable::CutRow(SubtitleRow& row) const {
-  if (row.Kezdes.size() > shape_.valueWidth) row.Kezdes = CutValue(row.Kezdes);
-  if (row.Befejezes.size() > shape_.valueWidth) row.Befejezes = CutValue(row.Befejezes);
-  if (row.Szoveg.size() > shape_.textWidth) row.Szoveg = CutText(row.Szoveg);
-  if (!shape_.hasSorszam) row.Sorszam.reset();
+TableRow SubtitleTable::StoredRow(const SubtitleRow& row) {
+  TableRow stored;
+  if (shape_.hasSorszam) stored.Sorszam = row.Sorszam;
+  stored.Kezdes = CutValue(row.Kezdes);
+  stored.Befejezes = CutValue(row.Befejezes);
+  stored.Szoveg = texts_.Add(CutText(row.Szoveg));
+  return stored;
 }
 
 void SubtitleTable::SetSorszam(std::optional<std::int32_t> value) { SetSorszamAt(current_, value); }
@@ -145,16 +173,19 @@ void SubtitleTable::SetKezdesAt(std::size_t index, std::string_view value) { row
 void SubtitleTable::SetBefejezesAt(std::size_t index, std::string_view value) {
   rows_.at(index).Befejezes = CutValue(value);
 }
-void SubtitleTable::SetSzovegAt(std::size_t index, std::string_view value) { rows_.at(index).Szoveg = CutText(value); }
+void SubtitleTable::SetSzovegAt(std::size_t index, std::string_view value) {
+  TableRow& row = rows_.at(index);
+  row.Szoveg = texts_.Replace(row.Szoveg, CutText(value));
+}
 
 std::string SubtitleTable::FieldText(std::string_view name) const {
   if (rows_.empty()) return {};
-  const SubtitleRow& row = Current();
+  const TableRow& row = Current();
   switch (FieldByName(name, shape_.hasSorszam)) {
     case Field::Sorszam: return row.Sorszam ? std::to_string(*row.Sorszam) : std::string();
     case Field::Kezdes: return row.Kezdes;
     case Field::Befejezes: return row.Befejezes;
-    case Field::Szoveg: return row.Szoveg;
+    case Field::Szoveg: return std::string(row.Szoveg);
     case Field::Unknown: break;
   }
   return {};
@@ -190,23 +221,47 @@ bool SubtitleTable::SetFieldText(std::string_view name, std::string_view value) 
   return false;
 }
 
-void SubtitleTable::AppendRow(SubtitleRow row) {
-  CutRow(row);
-  rows_.push_back(std::move(row));
+void SubtitleTable::AppendRow(const SubtitleRow& row) {
+  rows_.push_back(StoredRow(row));
   if (rows_.size() == 1) {
     current_ = 0;
     eof_ = bof_ = false;
   }
 }
 
-void SubtitleTable::ReplaceRows(std::vector<SubtitleRow> rows) {
+void SubtitleTable::ReplaceRows(const std::vector<SubtitleRow>& rows) {
   Notify([](TableObserver& o) { o.TableAboutToBeReset(); });
-  for (SubtitleRow& row : rows) CutRow(row);
-  rows_ = std::move(rows);
+  RowVector().swap(rows_);
+  texts_.Clear();
+  rows_.reserve(rows.size());
+  for (const SubtitleRow& row : rows) rows_.push_back(StoredRow(row));
   current_ = 0;
   eof_ = bof_ = rows_.empty();
   Notify([](TableObserver& o) { o.TableReset(); });
   Notify([](TableObserver& o) { o.CurrentRowMoved(); });
+}
+
+void SubtitleTable::TakeRows(RowVector rows, TextStore texts) {
+  if (!rows_.empty()) {
+    rows_.reserve(rows_.size() + rows.size());
+    std::move(rows.begin(), rows.end(), std::back_inserter(rows_));
+    texts_.Adopt(std::move(texts));
+    return;
+  }
+  Notify([](TableObserver& o) { o.TableAboutToBeReset(); });
+  rows_ = std::move(rows);
+  texts_ = std::move(texts);
+  current_ = 0;
+  eof_ = bof_ = rows_.empty();
+  Notify([](TableObserver& o) { o.TableReset(); });
+  Notify([](TableObserver& o) { o.CurrentRowMoved(); });
+}
+
+std::vector<SubtitleRow> SubtitleTable::CopyRows() const {
+  std::vector<SubtitleRow> copies;
+  copies.reserve(rows_.size());
+  for (const TableRow& row : rows_) copies.push_back(row.ToRow());
+  return copies;
 }
 
 void SubtitleTable::AddObserver(TableObserver* observer) { observers_.push_back(observer); }

@@ -8,7 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "subtitle/large_blocks.h"
 #include "subtitle/subtitle_row.h"
+#include "subtitle/text_store.h"
 
 namespace lumora {
 
@@ -36,9 +38,16 @@ struct TableShape {
   static TableShape Translation() { return {12, 73, false}; }
 };
 
+using RowVector = std::vector<TableRow, LargeBlockAllocator<TableRow>>;
+
 class SubtitleTable {
  public:
   explicit SubtitleTable(TableShape shape = TableShape::Editor());
+  /// A copy has the rows, the cursor and the shape, not the observers.
+  SubtitleTable(const SubtitleTable& other);
+  SubtitleTable& operator=(const SubtitleTable& other);
+  SubtitleTable(SubtitleTable&&) = default;
+  SubtitleTable& operator=(SubtitleTable&&) = default;
 
   const TableShape& Shape() const { return shape_; }
 
@@ -74,7 +83,7 @@ class SubtitleTable {
   void Post();
 
   // The current row.
-  const SubtitleRow& Current() const { return rows_.at(current_); }
+  const TableRow& Current() const { return rows_.at(current_); }
   void SetSorszam(std::optional<std::int32_t> value);
   void SetKezdes(std::string_view value);
   void SetBefejezes(std::string_view value);
@@ -90,25 +99,30 @@ class SubtitleTable {
 
   // Direct access by 0-based index, for bulk passes. These do not notify: a pass runs with the
   // grid detached and the owner refreshes when it ends.
-  const SubtitleRow& At(std::size_t index) const { return rows_.at(index); }
-  const std::vector<SubtitleRow>& Rows() const { return rows_; }
+  const TableRow& At(std::size_t index) const { return rows_.at(index); }
+  const RowVector& Rows() const { return rows_; }
   void SetKezdesAt(std::size_t index, std::string_view value);
   void SetBefejezesAt(std::size_t index, std::string_view value);
   void SetSzovegAt(std::size_t index, std::string_view value);
   void SetSorszamAt(std::size_t index, std::optional<std::int32_t> value);
   /// Appends a whole row at the end without moving the cursor (values cut to their widths).
-  void AppendRow(SubtitleRow row);
+  void AppendRow(const SubtitleRow& row);
   /// Replaces every row at once (values cut); the cursor goes to the first row.
-  void ReplaceRows(std::vector<SubtitleRow> rows);
+  void ReplaceRows(const std::vector<SubtitleRow>& rows);
   void Reserve(std::size_t rows) { rows_.reserve(rows); }
+  /// Takes the rows a reader made, their texts in `texts`, as they are (already cut): they
+  /// replace an empty table's rows (a reset, as ReplaceRows) or follow the rows it has.
+  void TakeRows(RowVector rows, TextStore texts);
+  /// Every row as values of their own.
+  std::vector<SubtitleRow> CopyRows() const;
 
   void AddObserver(TableObserver* observer);
   void RemoveObserver(TableObserver* observer);
 
  private:
   std::string CutValue(std::string_view value) const;
-  std::string CutText(std::string_view value) const;
-  void CutRow(SubtitleRow& row) const;
+  std::string_view CutText(std::string_view value) const;
+  TableRow StoredRow(const SubtitleRow& row);
   void MoveTo(std::size_t index);
   template <typename F>
   void Notify(F&& f) {
@@ -116,7 +130,8 @@ class SubtitleTable {
   }
 
   TableShape shape_;
-  std::vector<SubtitleRow> rows_;
+  RowVector rows_;
+  TextStore texts_;
   std::size_t current_ = 0;
   bool open_ = false;
   bool eof_ = true;

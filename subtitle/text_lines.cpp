@@ -15,7 +15,7 @@ namespace lumora {
 
 namespace {
 
-constexpr std::size_t kChunk = 1 << 20;
+constexpr std::size_t kChunk = 1 << 18;
 
 #if defined(__SSE2__)
 std::int64_t SumBytes(__m128i counters) {
@@ -86,6 +86,7 @@ struct LineCounts {
     const bool lastEnds = scan.crEnds ? (last == '\r' || last == '\n') : last == '\n';
     scan.lineCount = ends + (bytes > 0 && !lastEnds ? 1 : 0);
     scan.blankLines = scan.crEnds ? blankCr : blankLf;
+    scan.byteCount = bytes;
   }
 };
 

@@ -14,6 +14,7 @@ namespace lumora {
 /// What the first pass learnt about a file.
 struct TextScan {
   TextEncoding encoding = TextEncoding::Windows1250;
+  std::int64_t byteCount = 0;   // the text's bytes (in UTF-8 for a UTF-16 file), without a mark
   std::int64_t lineCount = 0;   // lines, the last one counted even without a line end
   std::int64_t blankLines = 0;  // lines with no text: a rough count of SRT blocks
   bool crEnds = false;          // CR is the line end (an old Mac file): CR, LF and CR LF each end a line

@@ -130,7 +130,7 @@ void TReszletes::FormActivate() {
     RBEgesz->setChecked(true);
     RBEgeszClick();
   }
-  const SubtitleRow row = editor.cds.IsEmpty() ? SubtitleRow{} : editor.cds.Current();
+  const SubtitleRow row = editor.cds.IsEmpty() ? SubtitleRow{} : editor.cds.Current().ToRow();
   Edit4->setText(ToQt(row.Kezdes));
   Edit5->setText(ToQt(row.Befejezes));
   Edit6->setText(ToQt(row.Szoveg));

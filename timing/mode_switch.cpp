@@ -60,7 +60,7 @@ bool SwitchTimingMode(SubtitleTable& table, std::string_view loadedKind, std::st
     const std::size_t rows = table.RecordCount();
     ProgressGauge gauge(static_cast<std::int64_t>(rows), progress);
     for (std::size_t i = 0; i < rows; ++i) {
-      const SubtitleRow& row = table.At(i);
+      const TableRow& row = table.At(i);
       const SwitchedValues switched = Switch(row.Kezdes, row.Befejezes, convert, zero);
       table.SetKezdesAt(i, switched.Kezdes.View());
       table.SetBefejezesAt(i, switched.Befejezes.View());

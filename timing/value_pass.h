@@ -27,7 +27,7 @@ void ApplyToValues(SubtitleTable& table, const ValueRun& run, const ProgressCall
   ProgressGauge gauge(static_cast<std::int64_t>(run.count), progress);
   for (std::size_t k = 0; k < run.count; ++k) {
     const std::size_t i = run.up ? run.first - k : run.first + k;
-    const SubtitleRow& row = table.At(i);
+    const TableRow& row = table.At(i);
     ValueText text;
     if (run.kezdes && rule(std::string_view(row.Kezdes), text)) table.SetKezdesAt(i, text.View());
     if (run.befejezes && rule(std::string_view(row.Befejezes), text)) table.SetBefejezesAt(i, text.View());

@@ -11,7 +11,7 @@ namespace {
 
 std::vector<int> Numbers(const SubtitleTable& table) {
   std::vector<int> numbers;
-  for (const SubtitleRow& row : table.Rows()) numbers.push_back(row.Sorszam.value_or(-1));
+  for (const TableRow& row : table.Rows()) numbers.push_back(row.Sorszam.value_or(-1));
   return numbers;
 }
 
@@ -36,8 +36,8 @@ TEST(NewRowValues, follow_the_neighbouring_row) {
        {"00:01:02,500", "00:01:02,500"}},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(BeforeRowValues(c.row, c.mode), c.before) << c.mode << " " << c.row.Kezdes;
-    EXPECT_EQ(AfterRowValues(c.row, c.mode), c.after) << c.mode << " " << c.row.Befejezes;
+    EXPECT_EQ(BeforeRowValues(c.row.Kezdes, c.mode), c.before) << c.mode << " " << c.row.Kezdes;
+    EXPECT_EQ(AfterRowValues(c.row.Befejezes, c.mode), c.after) << c.mode << " " << c.row.Befejezes;
   }
 }
 
@@ -128,7 +128,7 @@ TEST(CarryEndToNextRow, gives_the_next_row_this_rows_end) {
   EXPECT_EQ(table.Current().Kezdes, "20");
   EXPECT_EQ(table.Current().Befejezes, "60");
   table.Last();
-  const SubtitleRow last = table.Current();
+  const SubtitleRow last = table.Current().ToRow();
   EXPECT_FALSE(CarryEndToNextRow(table));
   EXPECT_EQ(table.Current(), last);
 }

@@ -21,7 +21,7 @@ const QByteArray kSub = "{25}{60}egy\r\n{70}{90}kettő\r\n{100}{120}három felir
 
 std::vector<int> Numbers(const TFelirat& editor) {
   std::vector<int> numbers;
-  for (const SubtitleRow& row : editor.cds.Rows()) numbers.push_back(row.Sorszam.value_or(-1));
+  for (const TableRow& row : editor.cds.Rows()) numbers.push_back(row.Sorszam.value_or(-1));
   return numbers;
 }
 

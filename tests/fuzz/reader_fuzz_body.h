@@ -36,9 +36,9 @@ inline void ReadOneInput(const std::uint8_t* data, std::size_t size) {
   const ReadOutcome outcome = ReadSubtitleBytes(bytes, table, options);
   if (outcome.rowsRead != table.RecordCount()) std::abort();
   if ((outcome.status == ReadStatus::NothingRecognised) != (outcome.kind == FormatKind::NoneRecognised)) std::abort();
-  for (const SubtitleRow& row : table.Rows()) {
-    for (const std::string* field : {&row.Kezdes, &row.Befejezes, &row.Szoveg}) {
-      if (!IsValidUtf8(*field)) std::abort();
+  for (const TableRow& row : table.Rows()) {
+    for (const std::string_view field : {std::string_view(row.Kezdes), std::string_view(row.Befejezes), row.Szoveg}) {
+      if (!IsValidUtf8(field)) std::abort();
     }
     if (CountChars(row.Kezdes) > 12 || CountChars(row.Befejezes) > 12 || CountChars(row.Szoveg) > 150) std::abort();
   }

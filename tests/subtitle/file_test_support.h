@@ -61,7 +61,7 @@ inline std::string ReadBytes(const std::string& path) {
 
 inline std::string DataFile(const std::string& name) { return std::string(LUMORA_TEST_DATA) + "/" + name; }
 
-inline std::vector<SubtitleRow> RowsOf(const SubtitleTable& table) { return table.Rows(); }
+inline std::vector<SubtitleRow> RowsOf(const SubtitleTable& table) { return table.CopyRows(); }
 
 }  // namespace testing_files
 }  // namespace lumora

@@ -31,7 +31,7 @@ Read ReadText(const std::string& bytes, const ReadOptions& options = {}) {
   SubtitleTable table;
   Read r;
   r.outcome = ReadSubtitleBytes(bytes, table, options);
-  r.rows = table.Rows();
+  r.rows = table.CopyRows();
   return r;
 }
 
@@ -39,7 +39,7 @@ Read ReadPath(const std::string& path) {
   SubtitleTable table;
   Read r;
   r.outcome = ReadSubtitleFile(path, table);
-  r.rows = table.Rows();
+  r.rows = table.CopyRows();
   return r;
 }
 
@@ -349,7 +349,7 @@ TEST(ReadSubtitleFile, appends_to_a_table_that_has_rows) {
   options.firstRowNumber = 2;
   const ReadOutcome outcome = ReadSubtitleBytes("{10}{20}a\n", table, options);
   EXPECT_EQ(outcome.rowsRead, 1u);
-  EXPECT_EQ(table.Rows(), (std::vector{Row(1, "0", "5", "first disc"), Row(2, "10", "20", "a")}));
+  EXPECT_EQ(table.CopyRows(), (std::vector{Row(1, "0", "5", "first disc"), Row(2, "10", "20", "a")}));
 }
 
 TEST(ReadSubtitleFile, reads_a_large_file_in_chunks_as_it_reads_it_from_memory) {

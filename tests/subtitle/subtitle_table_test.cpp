@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace lumora {
 namespace {
@@ -121,6 +122,72 @@ TEST(SubtitleTable, is_closed_until_created) {
   EXPECT_FALSE(table.IsOpen());
   table.Create();
   EXPECT_TRUE(table.IsOpen());
+}
+
+}  // namespace
+}  // namespace lumora
+
+namespace lumora {
+namespace {
+
+// Texts share the table's store, so a change of one row must never show in another, in a copy,
+// or in a text still being copied from.
+TEST(SubtitleTableTexts, edits_in_place_and_anew_keep_every_other_row) {
+  SubtitleTable table = TableOf(300);
+  std::vector<std::string> expected;
+  for (int i = 1; i <= 300; ++i) expected.push_back("sor " + std::to_string(i));
+  // Grow, shrink and empty texts in turn; many grow past their room and move.
+  for (int round = 0; round < 40; ++round) {
+    for (std::size_t i = round % 3; i < expected.size(); i += 3) {
+      std::string& text = expected[i];
+      text = round % 7 == 6 ? std::string() : text + "ő" + std::to_string(round);
+      if (text.size() > 150) text = "rövid";
+      table.SetSzovegAt(i, text);
+    }
+  }
+  for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(table.At(i).Szoveg, expected[i]) << i;
+}
+
+TEST(SubtitleTableTexts, a_text_can_be_set_from_a_part_of_itself) {
+  SubtitleTable table = TableOf(2);
+  table.SetSzovegAt(0, "első sor|második sor");
+  table.SetSzovegAt(0, table.At(0).Szoveg.substr(6));  // overlaps its own room
+  EXPECT_EQ(table.At(0).Szoveg, "sor|második sor");
+  table.SetSzovegAt(1, std::string(table.At(0).Szoveg) + " és még sok más szöveg, ami már nem fér el");
+  table.SetSzovegAt(0, table.At(1).Szoveg);  // longer: taken from another row into new room
+  EXPECT_EQ(table.At(0).Szoveg, table.At(1).Szoveg);
+  EXPECT_NE(table.At(0).Szoveg.data(), table.At(1).Szoveg.data());
+  table.SetSzovegAt(1, "x");
+  EXPECT_EQ(table.At(0).Szoveg, "sor|második sor és még sok más szöveg, ami már nem fér el");
+}
+
+TEST(SubtitleTableTexts, a_copy_and_its_original_change_apart) {
+  SubtitleTable original = TableOf(3);
+  SubtitleTable copy = original;
+  copy.SetSzovegAt(0, "más");
+  original.SetSzovegAt(1, "más is");
+  EXPECT_EQ(original.At(0).Szoveg, "sor 1");
+  EXPECT_EQ(copy.At(1).Szoveg, "sor 2");
+  SubtitleTable assigned;
+  assigned = original;
+  original.Empty();
+  EXPECT_EQ(assigned.CopyRows(), (std::vector<SubtitleRow>{{1, "", "", "sor 1"}, {2, "", "", "más is"}, {3, "", "", "sor 3"}}));
+}
+
+TEST(SubtitleTableTexts, a_large_table_survives_emptying_and_refilling) {
+  // Enough text for blocks of several megabytes.
+  SubtitleTable table;
+  table.Create();
+  const std::string text(140, 'a');
+  for (int round = 0; round < 2; ++round) {
+    std::vector<SubtitleRow> rows(40'000, SubtitleRow{1, "0", "1", text});
+    rows.back().Szoveg = "utolsó";
+    table.ReplaceRows(rows);
+    EXPECT_EQ(table.At(0).Szoveg, text);
+    EXPECT_EQ(table.At(39'999).Szoveg, "utolsó");
+    table.Empty();
+    EXPECT_TRUE(table.IsEmpty());
+  }
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ SubtitleRow Row(std::optional<std::int32_t> n, std::string start, std::string en
 
 std::vector<std::optional<std::int32_t>> NumbersOf(const SubtitleTable& table) {
   std::vector<std::optional<std::int32_t>> numbers;
-  for (const SubtitleRow& row : table.Rows()) numbers.push_back(row.Sorszam);
+  for (const TableRow& row : table.Rows()) numbers.push_back(row.Sorszam);
   return numbers;
 }
 

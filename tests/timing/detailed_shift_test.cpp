@@ -20,7 +20,7 @@ SubtitleTable TwentyRows() {
 std::vector<int> ShiftedRows(const SubtitleTable& table, bool start = true, bool end = true) {
   std::vector<int> shifted;
   for (int n = 1; n <= 20; ++n) {
-    const SubtitleRow& row = table.At(n - 1);
+    const TableRow& row = table.At(n - 1);
     const bool startMoved = row.Kezdes == std::to_string(100 * n + 25);
     const bool endMoved = row.Befejezes == std::to_string(100 * n + 75);
     if (startMoved == start && endMoved == end && (start || end)) shifted.push_back(n);
@@ -61,7 +61,7 @@ TEST(ShiftFromCurrentRow, changes_only_the_chosen_values) {
 
   SubtitleTable neither = TwentyRows();
   ShiftFromCurrentRow(neither, {0, RunDirection::Down, std::nullopt, false, false}, "Frame", 25, ShiftSign::Add);
-  EXPECT_EQ(neither.Rows(), TwentyRows().Rows());
+  EXPECT_EQ(neither.CopyRows(), TwentyRows().CopyRows());
 }
 
 TEST(ShiftFromCurrentRow, clamps_times_and_skips_unreadable_values) {

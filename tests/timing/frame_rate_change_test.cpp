@@ -51,7 +51,7 @@ TEST(ConvertFrameRate, rescales_every_row_in_the_tables_mode) {
   const FrameRateChangeResult result = ConvertFrameRate(table, "Frame", "15", "23,976");
   EXPECT_TRUE(result.converted);
   EXPECT_EQ(result.message, (Message{"FPS módosítás", "info", "Az átváltás megtörtént!", ""}));
-  EXPECT_EQ(table.Rows(), (std::vector<SubtitleRow>{{1, "7992", "", "egy"}, {2, "abc", "239", "kettő"}}));
+  EXPECT_EQ(table.CopyRows(), (std::vector<SubtitleRow>{{1, "7992", "", "egy"}, {2, "abc", "239", "kettő"}}));
 
   SubtitleTable times = TableWith({{1, "00:00:00,000", "00:00:10,000", ""}});
   EXPECT_TRUE(ConvertFrameRate(times, "Time", "25", "20").converted);

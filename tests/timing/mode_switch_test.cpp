@@ -56,7 +56,7 @@ TEST(SwitchRowValues, fills_empty_or_unreadable_values_from_the_other_one) {
 TEST(SwitchTimingMode, converts_every_row_and_keeps_numbers_and_texts) {
   SubtitleTable table = TableWith({{1, "25", "50", "egy"}, {2, "", "", "kettő"}, {5, "250", "", "három"}});
   ASSERT_TRUE(SwitchTimingMode(table, "Frame", "Time", "25"));
-  EXPECT_EQ(table.Rows(), (std::vector<SubtitleRow>{{1, "00:00:01,000", "00:00:02,000", "egy"},
+  EXPECT_EQ(table.CopyRows(), (std::vector<SubtitleRow>{{1, "00:00:01,000", "00:00:02,000", "egy"},
                                                     {2, "00:00:00,000", "00:00:00,000", "kettő"},
                                                     {5, "00:00:10,000", "00:00:10,000", "három"}}));
   ASSERT_TRUE(SwitchTimingMode(table, "Time", "Frame", "25"));
@@ -65,12 +65,12 @@ TEST(SwitchTimingMode, converts_every_row_and_keeps_numbers_and_texts) {
 
 TEST(SwitchTimingMode, does_nothing_for_the_mode_in_force_an_unknown_mode_or_rate) {
   SubtitleTable table = TableWith({{1, "25", "50", "egy"}});
-  const auto rows = table.Rows();
+  const auto rows = table.CopyRows();
   EXPECT_FALSE(SwitchTimingMode(table, "Frame", "Frame", "25"));
   EXPECT_FALSE(SwitchTimingMode(table, "Frame", "frame", "25"));
   EXPECT_FALSE(SwitchTimingMode(table, "Frame", "Time", ""));
   EXPECT_FALSE(SwitchTimingMode(table, "Frame", "Time", "23.976"));
-  EXPECT_EQ(table.Rows(), rows);
+  EXPECT_EQ(table.CopyRows(), rows);
 }
 
 }  // namespace

@@ -95,7 +95,7 @@ TEST(ShiftAllRows, shifts_every_readable_value_and_leaves_the_rest) {
   const ShiftAllResult result = ShiftAllRows(table, "Frame", "100", "-");
   EXPECT_EQ(result.outcome, ShiftOutcome::Shifted);
   EXPECT_FALSE(result.NotShifted());
-  EXPECT_EQ(table.Rows(), (std::vector<SubtitleRow>{
+  EXPECT_EQ(table.CopyRows(), (std::vector<SubtitleRow>{
                               {1, "0", "20", "egy"}, {2, "", "200", "kettő"}, {3, "abc", "999890", "három"}}));
   EXPECT_EQ(table.RecNo(), 2u);
 
@@ -126,7 +126,7 @@ TEST(ShiftAllRows, a_zero_or_refused_value_changes_no_row) {
     EXPECT_EQ(result.outcome, c.outcome) << c.value;
     EXPECT_EQ(result.NotShifted(), c.notShifted) << c.value;
     EXPECT_EQ(result.message.line1, c.line1) << c.value;
-    EXPECT_EQ(table.Rows(), rows) << c.value;
+    EXPECT_EQ(table.CopyRows(), rows) << c.value;
   }
   SubtitleTable table = TableWith(rows);
   EXPECT_EQ(ShiftAllRows(table, "Frame", "0", "+").message,
