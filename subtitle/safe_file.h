@@ -34,6 +34,7 @@ class SafeFileWriter {
   std::string target_;     // the file to replace (a symbolic link's target)
   std::string temporary_;  // empty when writing directly
   int fd_ = -1;
+  long long written_ = 0;  // bytes written to the temporary file
   int error_ = 0;
   bool committed_ = false;
 };
