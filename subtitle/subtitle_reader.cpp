@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <optional>
 #include <new>
 #include <vector>
@@ -60,6 +61,22 @@ class RowBuilder {
     field.assign(Cut(value, shape_.valueWidth));
   }
   void SetText(TableRow& row, std::string_view text) { row.Szoveg = texts_.Add(Cut(text, shape_.textWidth)); }
+
+  // A text gathered from several lines is written straight into the store: BeginText, pieces
+  // of at most TextGatherBound() bytes in all, then EndText. Nothing else is stored between.
+  std::size_t TextGatherBound() const { return 2 * TextByteBound() + 1; }
+  void BeginText() {
+    gathering_ = texts_.Open(TextGatherBound());
+    gathered_ = 0;
+  }
+  void AddToText(std::string_view piece) {
+    std::memcpy(gathering_ + gathered_, piece.data(), piece.size());
+    gathered_ += piece.size();
+  }
+  std::size_t GatheredBytes() const { return gathered_; }
+  void EndText(TableRow& row) {
+    row.Szoveg = texts_.Commit(Cut(std::string_view(gathering_, gathered_), shape_.textWidth).size());
+  }
   /// Bytes that surely hold a whole text of the table's width (a character has at most four).
   std::size_t TextByteBound() const { return shape_.textWidth * 4; }
 
@@ -73,6 +90,8 @@ class RowBuilder {
   TableShape shape_;
   RowVector rows_;
   TextStore texts_;
+  char* gathering_ = nullptr;
+  std::size_t gathered_ = 0;
 };
 
 // Each layout below has the same members, called without a virtual call on every line:
@@ -178,7 +197,8 @@ class SrtLayout {
           ++rowNumber_;  // the row keeps its empty text
           state_ = State::BetweenBlocks;
         } else {
-          text_.assign(line.substr(0, rows_.TextByteBound()));
+          rows_.BeginText();
+          rows_.AddToText(line.substr(0, rows_.TextByteBound()));
           state_ = State::InText;
         }
         return true;
@@ -187,11 +207,11 @@ class SrtLayout {
           StoreText();
           ++rowNumber_;
           state_ = State::BetweenBlocks;
-        } else if (text_.size() < rows_.TextByteBound()) {
+        } else if (rows_.GatheredBytes() < rows_.TextByteBound()) {
           // Text past the field's width would be cut anyway; a block that never ends (no
           // blank lines) must not gather the whole file.
-          text_ += kLineSeparator;
-          text_.append(line.substr(0, rows_.TextByteBound()));
+          rows_.AddToText(std::string_view(&kLineSeparator, 1));
+          rows_.AddToText(line.substr(0, rows_.TextByteBound()));
         }
         return true;
       case State::BetweenBlocks:
@@ -223,10 +243,7 @@ class SrtLayout {
     return false;
   }
 
-  void StoreText() {
-    rows_.SetText(rows_.Last(), text_);
-    text_.clear();  // keeps its room for the next block
-  }
+  void StoreText() { rows_.EndText(rows_.Last()); }
 
   // Merge mode: the first row is moved to the target and every later row by the same amount.
   void Move(TableRow& row) {
@@ -245,7 +262,6 @@ class SrtLayout {
   const ReadOptions& options_;
   State state_ = State::ExpectTime;
   std::int32_t rowNumber_;
-  std::string text_;
   std::int64_t linesRead_ = 0;
   std::optional<Millis> offset_;
 };
