@@ -2,6 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#if defined(__unix__) || defined(__APPLE__)
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
+
+#include <algorithm>
+#include <cstdint>
+#include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -67,6 +76,141 @@ TEST(EncodeTextLines, writes_each_bar_as_a_line_end) {
     }
   }
 }
+
+// The Windows-1250 form of a UTF-8 text the plain way, one character after another, each looked
+// up in the code page as the decoder sees it.
+std::string Windows1250Reference(std::string_view utf8, bool lines) {
+  static const std::map<std::string, char> byteOf = [] {
+    std::map<std::string, char> m;
+    for (int b = 0; b < 256; ++b) m[FromWindows1250(std::string(1, static_cast<char>(b)))] = static_cast<char>(b);
+    return m;
+  }();
+  std::string out;
+  for (std::size_t i = 0; i < utf8.size();) {
+    if (lines && utf8[i] == '|') {
+      out += "\r\n";
+      ++i;
+      continue;
+    }
+    const int length = Utf8SequenceLength(utf8, i);
+    if (length <= 0) {
+      out += '?';
+      ++i;
+      continue;
+    }
+    const auto found = byteOf.find(std::string(utf8.substr(i, static_cast<std::size_t>(length))));
+    out += found != byteOf.end() ? found->second : '?';
+    i += static_cast<std::size_t>(length);
+  }
+  return out;
+}
+
+// Encodes into exactly the room the writers make, followed by guard bytes that must stay as they were.
+std::string EncodedInRoom(std::string_view utf8, bool lines) {
+  const std::size_t room = kMaxEncodedBytesPerByte * utf8.size();
+  std::vector<char> out(room + 64, '#');
+  const std::size_t written = lines ? EncodeTextLines(utf8, TextEncoding::Windows1250, out.data())
+                                    : EncodeText(utf8, TextEncoding::Windows1250, out.data());
+  EXPECT_LE(written, room);
+  EXPECT_EQ(std::string(out.data() + room, 64), std::string(64, '#')) << "stored past the room";
+  return std::string(out.data(), written);
+}
+
+TEST(Windows1250, encodes_each_kind_of_input) {
+  struct Case {
+    std::string utf8;
+    std::string bytes;
+  };
+  const Case cases[] = {
+      {"", ""},
+      {"árvíztűrő TÜKÖRFÚRÓGÉP", "\xE1rv\xEDzt\xFBr\xF5 T\xDCK\xD6RF\xDAR\xD3G\xC9P"},
+      {"Čeština, łódź, žluť", "\xC8" "e\x9Atina, \xB3\xF3" "d\x9F, \x9Elu\x9D"},
+      {"\u00A0«»°ˇ˘˝", "\xA0\xAB\xBB\xB0\xA1\xA2\xBD"},                         // lead bytes C2 and CB
+      {"–—„”‘’…•‰‹›", "\x96\x97\x84\x94\x91\x92\x85\x95\x89\x8B\x9B"},       // E2 80 xx
+      {"€™", "\x80\x99"},
+      {"Жñ\u2000字😀", "?????"},                                                // not in the code page
+      {"a\xC5", "a?"},                                                          // a letter cut at the end
+      {"\xE2\x80", "??"},                                                       // three bytes cut after two
+      {"\xC5" "a\x80\xFF", "?a??"},                                             // lead alone, stray bytes
+      {"\xC0\xAF\xED\xA0\x80\xF4\x90\x80\x80", "?????????"},  // overlong, surrogate, past U+10FFFF
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(EncodedInRoom(c.utf8, false), c.bytes) << c.utf8;
+    EXPECT_EQ(Windows1250Reference(c.utf8, false), c.bytes) << c.utf8;
+  }
+}
+
+// The encoder against the plain reference, with and without line ends, in the room the writers
+// make: random mixes of every kind of character, and of mostly clean text in which characters
+// fall across the ends of whatever blocks the encoder works in, cut at every length.
+TEST(Windows1250, matches_the_character_by_character_reference) {
+  const std::vector<std::string> clean = {"a", "e", " ", "|", "Zs", "0123456789", "á", "é", "ő", "ű", "Ő", "č", "ž",
+                                          "ł", "\u00A0", "ˇ", "–", "„", "”", "…", "Ж", "Ơ", "ǉ"};
+  const std::vector<std::string> rare = {"€",    "™",        "字",         "😀",           "\u2000",
+                                         "\u0800", "\x80",      "\xBF",        "\xC5",         "\xE2",
+                                         "\xE2\x80", "\xC0\xAF",  "\xE0\x80\x80", "\xED\xA0\x80",  "\xF4\x90\x80\x80",
+                                         "\xFF",   "\xC3" "a"};
+  std::uint64_t state = 12345;
+  const auto next = [&state](std::uint64_t bound) {
+    state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+    return (state >> 33) % bound;
+  };
+  for (std::size_t length = 0; length <= 200; ++length) {
+    for (const std::uint64_t rareOneIn : {0, 3, 40}) {
+      std::string text;
+      while (text.size() < length) {
+        text += rareOneIn != 0 && next(rareOneIn) == 0 ? rare[next(rare.size())] : clean[next(clean.size())];
+      }
+      text.resize(length);  // may cut a character at the very end
+      for (const bool lines : {false, true}) {
+        EXPECT_EQ(EncodedInRoom(text, lines), Windows1250Reference(text, lines)) << length << ": " << text;
+      }
+    }
+  }
+}
+
+// A malformed byte at every position of a clean text, the last included.
+TEST(Windows1250, matches_the_reference_with_a_bad_byte_anywhere) {
+  std::string clean;
+  while (clean.size() < 150) clean += "Hűvös éjjel|„Ő az…” – mondta. ";
+  for (const char* bad : {"\x80", "\xC5", "\xE2\x80", "\xFE"}) {
+    for (std::size_t at = 0; at <= clean.size(); ++at) {
+      const std::string text = clean.substr(0, at) + bad + clean.substr(at);
+      for (const bool lines : {false, true}) {
+        EXPECT_EQ(EncodedInRoom(text, lines), Windows1250Reference(text, lines)) << at << ": " << text;
+      }
+    }
+  }
+}
+
+#if defined(__unix__) || defined(__APPLE__)
+// A text may end where readable memory ends (a row text at the end of a block, a mapped file):
+// the encoders read nothing past it. The texts end right before a page that cannot be read.
+TEST(EncodeText, reads_nothing_past_the_text) {
+  const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+  void* mapped = mmap(nullptr, 2 * page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  ASSERT_NE(mapped, MAP_FAILED);
+  char* const guard = static_cast<char*>(mapped) + page;
+  ASSERT_EQ(mprotect(guard, page, PROT_NONE), 0);
+  const std::string pieces[] = {"a", "|", "é", "ő", "…", "€", "\xC5", "\xE2\x80", "😀"};
+  std::string text;
+  for (std::size_t length = 0; length <= 130; ++length) {
+    // The last `length` bytes, which may begin inside a character.
+    text += pieces[length % std::size(pieces)];
+    const std::string_view tail = std::string_view(text).substr(text.size() - length);
+    char* const at = guard - length;
+    std::copy(tail.begin(), tail.end(), at);
+    const std::string_view placed(at, length);
+    std::vector<char> out(kMaxEncodedBytesPerByte * length + 1);
+    for (const TextEncoding encoding :
+         {TextEncoding::Windows1250, TextEncoding::Utf8, TextEncoding::Utf16LE, TextEncoding::Utf16BE}) {
+      EncodeText(placed, encoding, out.data());
+      EncodeTextLines(placed, encoding, out.data());
+    }
+  }
+  munmap(mapped, 2 * page);
+}
+#endif
 
 // A byte above 0x7F is found wherever it is, in the steps of eight and in the last ones.
 TEST(IsAscii, finds_a_high_byte_at_any_position) {
