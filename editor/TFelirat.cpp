@@ -41,7 +41,7 @@ class TFelirat::CurrentRowObserver : public TableObserver {
  private:
   void Changed() {
     const SubtitleTable& table = editor_.cds;
-    lastKezdes_ = table.IsEmpty() ? std::string() : table.Current().Kezdes;
+    lastKezdes_ = table.IsEmpty() ? std::string() : table.Current().Kezdes.str();
     editor_.DBkezdesChange();
   }
   TFelirat& editor_;

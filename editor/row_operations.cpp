@@ -105,7 +105,7 @@ void RenumberRows(SubtitleTable& table) {
 
 bool CarryEndToNextRow(SubtitleTable& table) {
   if (table.IsEmpty() || table.CurrentIndex() + 1 >= table.RecordCount()) return false;
-  const std::string end = table.Current().Befejezes;
+  const std::string end = table.Current().Befejezes.str();
   table.Next();
   table.SetKezdes(end);
   table.Post();

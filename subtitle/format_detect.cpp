@@ -1,5 +1,7 @@
 #include "subtitle/format_detect.h"
 
+#include <cstring>
+
 #include "subtitle/fixed_columns.h"
 #include "subtitle/text_encoding.h"
 #include "subtitle/row_text.h"
@@ -15,37 +17,34 @@ namespace {
 // One SRT value, "hh:mm:ss,mmm" with either separator before the milliseconds. Only a valid
 // TimeCode is kept (digits, hours 0-23, minutes and seconds 0-59, as CheckTimeCode asks);
 // anything else becomes the zero value, as the read goes on without a word.
-void SrtValue(std::string_view value, std::string& out) {
+void SrtValue(std::string_view value, char* out) {
   // Every time line of a file comes here twice: no loop, no early exit.
   const auto digit = [&](std::size_t i) { return static_cast<unsigned>(static_cast<unsigned char>(value[i])) - '0'; };
   const unsigned h1 = digit(0), h2 = digit(1), m1 = digit(3), m2 = digit(4), s1 = digit(6), s2 = digit(7);
   const bool digits = (h1 < 10) & (h2 < 10) & (m1 < 10) & (m2 < 10) & (s1 < 10) & (s2 < 10) & (digit(9) < 10) &
                       (digit(10) < 10) & (digit(11) < 10);
-  if (!digits || h1 * 10 + h2 > 23 || m1 > 5 || s1 > 5) {
-    out.assign(kZeroTimeCode);
-    return;
-  }
-  out.assign(value);
+  const std::string_view kept = !digits || h1 * 10 + h2 > 23 || m1 > 5 || s1 > 5 ? kZeroTimeCode : value;
+  std::memcpy(out, kept.data(), SrtTimeValues::kLength);
   out[8] = ',';  // the file may have ":" there
 }
 
 // The value whose digits are in the columns from h (hours) on.
 template <typename Columns>
-void SrtValue(const Columns& c, std::size_t h, std::string& out) {
+void SrtValue(const Columns& c, std::size_t h, char* out) {
   const char text[] = {c.At(h),     c.At(h + 1), ':', c.At(h + 3), c.At(h + 4),  ':',
                        c.At(h + 6), c.At(h + 7), ',', c.At(h + 9), c.At(h + 10), c.At(h + 11)};
   SrtValue(std::string_view(text, sizeof text), out);
 }
 
 template <typename Columns>
-bool ReadSrtColumns(const Columns& c, std::string& start, std::string& end) {
+bool ReadSrtColumns(const Columns& c, SrtTimeValues& values) {
   const auto msSeparator = [](char x) { return x == ',' || x == ':'; };
   const bool shape = c.At(3) == ':' && c.At(6) == ':' && msSeparator(c.At(9)) && c.At(14) == '-' &&
                      c.At(15) == '-' && c.At(16) == '>' && c.At(20) == ':' && c.At(23) == ':' &&
                      msSeparator(c.At(26));
   if (!shape) return false;
-  SrtValue(c, 1, start);
-  SrtValue(c, 18, end);
+  SrtValue(c, 1, values.start);
+  SrtValue(c, 18, values.end);
   return true;
 }
 
@@ -57,7 +56,7 @@ struct AsciiColumns {
 };
 
 template <>
-void SrtValue(const AsciiColumns& c, std::size_t h, std::string& out) {
+void SrtValue(const AsciiColumns& c, std::size_t h, char* out) {
   SrtValue(c.line.substr(h - 1, 12), out);
 }
 
@@ -81,16 +80,16 @@ std::optional<DetectedFormat> DetectFormat(std::string_view line) {
   return std::nullopt;
 }
 
-bool ReadSrtTimeLine(std::string_view line, std::string& start, std::string& end) {
+bool ReadSrtTimeLine(std::string_view line, SrtTimeValues& values) {
   if (line.size() < 26) return false;  // column 26 is the last one tested
-  if (line.size() >= 29 && IsAscii(line.substr(0, 29))) return ReadSrtColumns(AsciiColumns{line}, start, end);
-  return ReadSrtColumns(FixedColumns(line, 29), start, end);
+  if (line.size() >= 29 && IsAscii(line.substr(0, 29))) return ReadSrtColumns(AsciiColumns{line}, values);
+  return ReadSrtColumns(FixedColumns(line, 29), values);
 }
 
 std::optional<TimePair> ReadSrtTimeLine(std::string_view line) {
-  TimePair pair;
-  if (!ReadSrtTimeLine(line, pair.start, pair.end)) return std::nullopt;
-  return pair;
+  SrtTimeValues values;
+  if (!ReadSrtTimeLine(line, values)) return std::nullopt;
+  return TimePair{std::string(values.start, SrtTimeValues::kLength), std::string(values.end, SrtTimeValues::kLength)};
 }
 
 bool IsTimeRangeLine(std::string_view line) {

@@ -37,8 +37,14 @@ struct TimePair {
 /// milliseconds); nothing when the line is not one. A value that is not a valid TimeCode
 /// (hours 0-23, minutes and seconds 0-59) is given as 00:00:00,000.
 std::optional<TimePair> ReadSrtTimeLine(std::string_view line);
-/// The same into the caller's strings (left alone when the line is not a time line).
-bool ReadSrtTimeLine(std::string_view line, std::string& start, std::string& end);
+/// The same into the caller's room, twelve characters for each value, without a string (left
+/// alone when the line is not a time line).
+struct SrtTimeValues {
+  static constexpr std::size_t kLength = 12;
+  char start[kLength];
+  char end[kLength];
+};
+bool ReadSrtTimeLine(std::string_view line, SrtTimeValues& values);
 
 /// True for a time-range line: ":" at 3, 6, 15 and 18, "." at 9 and 21, "," at 12.
 bool IsTimeRangeLine(std::string_view line);

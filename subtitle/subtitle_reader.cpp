@@ -53,13 +53,10 @@ class RowBuilder {
   }
 
   TableRow& Append() { return rows_.emplace_back(); }
-  void DropLast() { rows_.pop_back(); }
   TableRow& Last() { return rows_.back(); }
   std::size_t Count() const { return rows_.size(); }
 
-  void SetValue(std::string& field, std::string_view value) const {
-    field.assign(Cut(value, shape_.valueWidth));
-  }
+  void SetValue(StoredValue& field, std::string_view value) { field.Set(Cut(value, shape_.valueWidth), texts_); }
   void SetText(TableRow& row, std::string_view text) { row.Szoveg = texts_.Add(Cut(text, shape_.textWidth)); }
 
   // A text gathered from several lines is written straight into the store: BeginText, pieces
@@ -181,12 +178,13 @@ class SrtLayout {
     ++linesRead_;
     switch (state_) {
       case State::ExpectTime: {
-        TableRow& row = rows_.Append();
-        // The values are read straight into the row (12 characters: within the field).
-        if (!ReadSrtTimeLine(line, row.Kezdes, row.Befejezes)) {
-          rows_.DropLast();
+        SrtTimeValues values;
+        if (!ReadSrtTimeLine(line, values)) {
           return Stop("A hiba oka: A következő sor számformátuma nem jó: " + QuoteLine(line));
         }
+        TableRow& row = rows_.Append();
+        rows_.SetValue(row.Kezdes, std::string_view(values.start, SrtTimeValues::kLength));
+        rows_.SetValue(row.Befejezes, std::string_view(values.end, SrtTimeValues::kLength));
         row.Sorszam = rowNumber_;
         if (options_.mergeMode) Move(row);
         state_ = State::ExpectFirstText;
@@ -253,8 +251,8 @@ class SrtLayout {
       offset_ = start && target ? *start - *target : 0;
     }
     if (*offset_ == 0) return;
-    if (auto moved = OffsetTimeValue(row.Kezdes, *offset_)) row.Kezdes = std::move(*moved);
-    if (auto moved = OffsetTimeValue(row.Befejezes, *offset_)) row.Befejezes = std::move(*moved);
+    if (auto moved = OffsetTimeValue(row.Kezdes, *offset_)) rows_.SetValue(row.Kezdes, *moved);
+    if (auto moved = OffsetTimeValue(row.Befejezes, *offset_)) rows_.SetValue(row.Befejezes, *moved);
   }
 
   RowBuilder& rows_;

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "subtitle/stored_value.h"
+
 namespace lumora {
 
 /// One subtitle entry as a value of its own (a row on the clipboard, rows handed to a table).
@@ -17,9 +19,9 @@ struct SubtitleRow {
   friend bool operator==(const SubtitleRow&, const SubtitleRow&) = default;
 };
 
-/// One entry as a table keeps it. The text lives in the table's text store: the view stays
-/// valid until the row's text is set again or the table is emptied, like a reference into a
-/// container.
+/// One entry as a table keeps it (in 56 bytes). The text lives in the table's text store: the
+/// view stays valid until the row's text is set again or the table is emptied, like a reference
+/// into a container.
 struct TableRow {
   TableRow() = default;
   TableRow(TableRow&&) = default;
@@ -29,12 +31,12 @@ struct TableRow {
   TableRow& operator=(const TableRow&) = delete;
 
   std::optional<std::int32_t> Sorszam;
-  std::string Kezdes;
-  std::string Befejezes;
+  StoredValue Kezdes;
+  StoredValue Befejezes;
   std::string_view Szoveg;
 
   /// The row as a value of its own.
-  SubtitleRow ToRow() const { return {Sorszam, Kezdes, Befejezes, std::string(Szoveg)}; }
+  SubtitleRow ToRow() const { return {Sorszam, Kezdes.str(), Befejezes.str(), std::string(Szoveg)}; }
 
   friend bool operator==(const TableRow& a, const SubtitleRow& b) {
     return a.Sorszam == b.Sorszam && a.Kezdes == b.Kezdes && a.Befejezes == b.Befejezes && a.Szoveg == b.Szoveg;

@@ -37,8 +37,8 @@ SubtitleTable::SubtitleTable(const SubtitleTable& other)
   for (const TableRow& row : other.rows_) {
     TableRow& copy = rows_.emplace_back();
     copy.Sorszam = row.Sorszam;
-    copy.Kezdes = row.Kezdes;
-    copy.Befejezes = row.Befejezes;
+    copy.Kezdes.Set(row.Kezdes, texts_);
+    copy.Befejezes.Set(row.Befejezes, texts_);
     copy.Szoveg = texts_.Add(row.Szoveg);
   }
 }
@@ -146,7 +146,10 @@ void SubtitleTable::Post() {
   Notify([](TableObserver& o) { o.CurrentRowValuesChanged(); });
 }
 
-std::string SubtitleTable::CutValue(std::string_view value) const { return CutToChars(value, shape_.valueWidth); }
+std::string_view SubtitleTable::CutValue(std::string_view value) const {
+  if (value.size() <= shape_.valueWidth) return value;
+  return value.substr(0, ByteOffsetOfChar(value, shape_.valueWidth));
+}
 std::string_view SubtitleTable::CutText(std::string_view value) const {
   if (value.size() <= shape_.textWidth) return value;
   return value.substr(0, ByteOffsetOfChar(value, shape_.textWidth));
@@ -155,8 +158,8 @@ std::string_view SubtitleTable::CutText(std::string_view value) const {
 TableRow SubtitleTable::StoredRow(const SubtitleRow& row) {
   TableRow stored;
   if (shape_.hasSorszam) stored.Sorszam = row.Sorszam;
-  stored.Kezdes = CutValue(row.Kezdes);
-  stored.Befejezes = CutValue(row.Befejezes);
+  stored.Kezdes.Set(CutValue(row.Kezdes), texts_);
+  stored.Befejezes.Set(CutValue(row.Befejezes), texts_);
   stored.Szoveg = texts_.Add(CutText(row.Szoveg));
   return stored;
 }
@@ -169,9 +172,11 @@ void SubtitleTable::SetSzoveg(std::string_view value) { SetSzovegAt(current_, va
 void SubtitleTable::SetSorszamAt(std::size_t index, std::optional<std::int32_t> value) {
   if (shape_.hasSorszam) rows_.at(index).Sorszam = value;
 }
-void SubtitleTable::SetKezdesAt(std::size_t index, std::string_view value) { rows_.at(index).Kezdes = CutValue(value); }
+void SubtitleTable::SetKezdesAt(std::size_t index, std::string_view value) {
+  rows_.at(index).Kezdes.Set(CutValue(value), texts_);
+}
 void SubtitleTable::SetBefejezesAt(std::size_t index, std::string_view value) {
-  rows_.at(index).Befejezes = CutValue(value);
+  rows_.at(index).Befejezes.Set(CutValue(value), texts_);
 }
 void SubtitleTable::SetSzovegAt(std::size_t index, std::string_view value) {
   TableRow& row = rows_.at(index);
@@ -183,8 +188,8 @@ std::string SubtitleTable::FieldText(std::string_view name) const {
   const TableRow& row = Current();
   switch (FieldByName(name, shape_.hasSorszam)) {
     case Field::Sorszam: return row.Sorszam ? std::to_string(*row.Sorszam) : std::string();
-    case Field::Kezdes: return row.Kezdes;
-    case Field::Befejezes: return row.Befejezes;
+    case Field::Kezdes: return row.Kezdes.str();
+    case Field::Befejezes: return row.Befejezes.str();
     case Field::Szoveg: return std::string(row.Szoveg);
     case Field::Unknown: break;
   }

@@ -120,7 +120,7 @@ class SubtitleTable {
   void RemoveObserver(TableObserver* observer);
 
  private:
-  std::string CutValue(std::string_view value) const;
+  std::string_view CutValue(std::string_view value) const;
   std::string_view CutText(std::string_view value) const;
   TableRow StoredRow(const SubtitleRow& row);
   void MoveTo(std::size_t index);

@@ -174,6 +174,27 @@ TEST(SubtitleTableTexts, a_copy_and_its_original_change_apart) {
   EXPECT_EQ(assigned.CopyRows(), (std::vector<SubtitleRow>{{1, "", "", "sor 1"}, {2, "", "", "más is"}, {3, "", "", "sor 3"}}));
 }
 
+// A value of up to 15 bytes is kept in the row; a longer one (accented characters) in the store.
+TEST(SubtitleTableTexts, values_short_and_long_keep_their_characters) {
+  SubtitleTable table = TableOf(2);
+  const std::string longValue = "őőőőőőőőőőőő";  // 12 characters, 24 bytes
+  table.SetKezdesAt(0, longValue + "ő");            // cut to 12 characters
+  table.SetBefejezesAt(0, "00:00:01,000");
+  table.SetKezdesAt(1, "ééé");
+  EXPECT_EQ(table.At(0).Kezdes, longValue);
+  EXPECT_EQ(table.At(0).Befejezes, "00:00:01,000");
+  table.SetBefejezesAt(0, table.At(0).Befejezes.View().substr(3));  // from its own bytes
+  EXPECT_EQ(table.At(0).Befejezes, "00:01,000");
+  table.SetKezdesAt(1, table.At(0).Kezdes);  // long, from another row
+  table.SetKezdesAt(0, "1");                 // long becomes short
+  EXPECT_EQ(table.At(0).Kezdes, "1");
+  EXPECT_EQ(table.At(1).Kezdes, longValue);
+  SubtitleTable copy = table;
+  table.SetKezdesAt(1, "úúúúúúúúúú");
+  EXPECT_EQ(copy.At(1).Kezdes, longValue);
+  EXPECT_EQ(table.At(1).Kezdes, "úúúúúúúúúú");
+}
+
 TEST(SubtitleTableTexts, a_large_table_survives_emptying_and_refilling) {
   // Enough text for blocks of several megabytes.
   SubtitleTable table;

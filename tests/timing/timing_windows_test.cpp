@@ -29,7 +29,7 @@ QByteArray TwentyFrameRows() {
 
 std::vector<std::string> Starts(const TFelirat& editor) {
   std::vector<std::string> starts;
-  for (const TableRow& row : editor.cds.Rows()) starts.push_back(row.Kezdes);
+  for (const TableRow& row : editor.cds.Rows()) starts.push_back(row.Kezdes.str());
   return starts;
 }
 
