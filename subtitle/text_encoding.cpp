@@ -231,21 +231,18 @@ std::size_t EncodeRuns(std::string_view utf8, char* out, WriteChar&& writeChar) 
   return static_cast<std::size_t>(p - out);
 }
 
-// UTF-8 text with each malformed byte written as U+FFFD.
-template <Bars bars>
-std::size_t SanitizeUtf8(std::string_view utf8, char* out) {
-  return EncodeRuns<bars>(utf8, out, [&](const unsigned char* d, std::size_t& i, char*& p) {
-    const int length = Utf8SequenceLength(utf8, i);
-    if (length > 0) {
-      std::memcpy(p, d + i, static_cast<std::size_t>(length));
-      p += length;
-      i += static_cast<std::size_t>(length);
-    } else {
-      std::memcpy(p, "\xEF\xBF\xBD", 3);
-      p += 3;
-      ++i;
-    }
-  });
+// Writes the character at bytes[i] as it is, or U+FFFD for a malformed byte, and steps both past it.
+void SanitizeChar(std::string_view utf8, std::size_t& i, char*& p) {
+  const int length = Utf8SequenceLength(utf8, i);
+  if (length > 0) {
+    std::memcpy(p, utf8.data() + i, static_cast<std::size_t>(length));
+    p += length;
+    i += static_cast<std::size_t>(length);
+  } else {
+    std::memcpy(p, "\xEF\xBF\xBD", 3);
+    p += 3;
+    ++i;
+  }
 }
 
 // Writes the character at bytes[i] in Windows-1250 and steps both past it: "?" for each byte of
@@ -393,7 +390,91 @@ LUMORA_BYTE_VECTORS_TARGET std::size_t EncodeWindows1250Blocks(std::string_view 
   }
   return static_cast<std::size_t>(p - out);
 }
+
+// Writes lanes from..to of `bytes` to p, as they are; returns the end.
+LUMORA_BYTE_VECTORS_TARGET inline char* WriteSpan(__m512i bytes, unsigned from, unsigned to, char* p) {
+  // Lane k goes to p - from + k: the lanes before `from` are not stored.
+  _mm512_mask_storeu_epi8(p - from, FirstLanes(to) & ~FirstLanes(from), bytes);
+  return p + (to - from);
+}
+
+// The same blocks for UTF-8 text written as UTF-8: valid characters of up to three bytes are
+// written as they are, without a branch each; four-byte and malformed ones the long way.
+template <Bars bars>
+LUMORA_BYTE_VECTORS_TARGET std::size_t SanitizeUtf8Blocks(std::string_view utf8, char* out) {
+  const __m512i continuationEnd = _mm512_set1_epi8(static_cast<char>(0xC0));  // signed: 80-BF are below
+  const auto* d = reinterpret_cast<const unsigned char*>(utf8.data());
+  const std::size_t n = utf8.size();
+  char* p = out;
+  std::size_t i = 0;
+  std::uint64_t carried = 0;
+  while (i < n) {
+    const std::size_t left = n - i;
+    const unsigned size = static_cast<unsigned>(std::min<std::size_t>(left, 64));
+    const std::uint64_t own = FirstLanes(left);
+    const __m512i v = _mm512_maskz_loadu_epi8(own, d + i);
+    const std::uint64_t high = _mm512_movepi8_mask(v);
+    const std::uint64_t lineEnds =
+        bars == Bars::EndLines ? _mm512_cmpeq_epi8_mask(v, _mm512_set1_epi8(kLineSeparator)) : 0;
+    if ((high | lineEnds) == 0) {
+      _mm512_mask_storeu_epi8(p, own, v);
+      p += size;
+      i += size;
+      carried = 0;
+      continue;
+    }
+    const __m512i next = _mm512_maskz_loadu_epi8(FirstLanes(left - 1), d + i + 1);
+    const __m512i afterNext = _mm512_maskz_loadu_epi8(left < 2 ? 0 : FirstLanes(left - 2), d + i + 2);
+    const std::uint64_t nextContinues = _mm512_cmplt_epi8_mask(next, continuationEnd);
+    const std::uint64_t two = _mm512_cmplt_epu8_mask(_mm512_sub_epi8(v, _mm512_set1_epi8(static_cast<char>(0xC2))),
+                                                     _mm512_set1_epi8(0x1E)) &
+                              nextContinues & own;
+    // Three bytes, lead E0-EF: after E0 the second is A0-BF (shorter forms are overlong), after
+    // ED 80-9F (higher ones are surrogates).
+    const std::uint64_t overlong = _mm512_cmpeq_epi8_mask(v, _mm512_set1_epi8(static_cast<char>(0xE0))) &
+                                   _mm512_cmplt_epu8_mask(next, _mm512_set1_epi8(static_cast<char>(0xA0)));
+    const std::uint64_t surrogate = _mm512_cmpeq_epi8_mask(v, _mm512_set1_epi8(static_cast<char>(0xED))) &
+                                    _mm512_cmpgt_epu8_mask(next, _mm512_set1_epi8(static_cast<char>(0x9F)));
+    const std::uint64_t three = _mm512_cmplt_epu8_mask(_mm512_sub_epi8(v, _mm512_set1_epi8(static_cast<char>(0xE0))),
+                                                       _mm512_set1_epi8(0x10)) &
+                                nextContinues & _mm512_cmplt_epi8_mask(afterNext, continuationEnd) &
+                                ~(overlong | surrogate) & own;
+    const std::uint64_t taken = two | two << 1 | three | three << 1 | three << 2 | carried;
+    const unsigned end = static_cast<unsigned>(_tzcnt_u64(high & ~taken));  // 64 when none
+    const unsigned upTo = std::min(end, size);
+    unsigned from = 0;
+    if constexpr (bars == Bars::EndLines) {
+      // Each "|" within becomes CR LF.
+      for (std::uint64_t ends = lineEnds & FirstLanes(upTo); ends != 0; ends &= ends - 1) {
+        const unsigned at = static_cast<unsigned>(_tzcnt_u64(ends));
+        p = WriteSpan(v, from, at, p);
+        std::memcpy(p, "\r\n", 2);
+        p += 2;
+        from = at + 1;
+      }
+    }
+    p = WriteSpan(v, from, upTo, p);
+    if (end >= size) {
+      i += size;
+      carried = two >> 63 | (three >> 62 & 1) | (three >> 63) * 3;
+      continue;
+    }
+    i += end;
+    carried = 0;
+    SanitizeChar(utf8, i, p);
+  }
+  return static_cast<std::size_t>(p - out);
+}
 #endif
+
+// UTF-8 text with each malformed byte written as U+FFFD.
+template <Bars bars>
+std::size_t SanitizeUtf8(std::string_view utf8, char* out) {
+#if LUMORA_BYTE_VECTORS
+  if (HasByteVectors()) return SanitizeUtf8Blocks<bars>(utf8, out);
+#endif
+  return EncodeRuns<bars>(utf8, out, [&](const unsigned char*, std::size_t& i, char*& p) { SanitizeChar(utf8, i, p); });
+}
 
 template <Bars bars>
 std::size_t EncodeWindows1250(std::string_view utf8, char* out) {

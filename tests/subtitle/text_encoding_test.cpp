@@ -77,14 +77,15 @@ TEST(EncodeTextLines, writes_each_bar_as_a_line_end) {
   }
 }
 
-// The Windows-1250 form of a UTF-8 text the plain way, one character after another, each looked
-// up in the code page as the decoder sees it.
-std::string Windows1250Reference(std::string_view utf8, bool lines) {
+// A UTF-8 text in Windows-1250 or UTF-8 the plain way, one character after another: in
+// Windows-1250 each looked up in the code page as the decoder sees it.
+std::string Reference(std::string_view utf8, TextEncoding encoding, bool lines) {
   static const std::map<std::string, char> byteOf = [] {
     std::map<std::string, char> m;
     for (int b = 0; b < 256; ++b) m[FromWindows1250(std::string(1, static_cast<char>(b)))] = static_cast<char>(b);
     return m;
   }();
+  const bool windows1250 = encoding == TextEncoding::Windows1250;
   std::string out;
   for (std::size_t i = 0; i < utf8.size();) {
     if (lines && utf8[i] == '|') {
@@ -94,23 +95,24 @@ std::string Windows1250Reference(std::string_view utf8, bool lines) {
     }
     const int length = Utf8SequenceLength(utf8, i);
     if (length <= 0) {
-      out += '?';
+      out += windows1250 ? "?" : "\uFFFD";
       ++i;
       continue;
     }
-    const auto found = byteOf.find(std::string(utf8.substr(i, static_cast<std::size_t>(length))));
-    out += found != byteOf.end() ? found->second : '?';
+    const std::string character(utf8.substr(i, static_cast<std::size_t>(length)));
+    const auto found = byteOf.find(character);
+    out += !windows1250 ? character : found != byteOf.end() ? std::string(1, found->second) : "?";
     i += static_cast<std::size_t>(length);
   }
   return out;
 }
 
 // Encodes into exactly the room the writers make, followed by guard bytes that must stay as they were.
-std::string EncodedInRoom(std::string_view utf8, bool lines) {
+std::string EncodedInRoom(std::string_view utf8, TextEncoding encoding, bool lines) {
   const std::size_t room = kMaxEncodedBytesPerByte * utf8.size();
   std::vector<char> out(room + 64, '#');
-  const std::size_t written = lines ? EncodeTextLines(utf8, TextEncoding::Windows1250, out.data())
-                                    : EncodeText(utf8, TextEncoding::Windows1250, out.data());
+  const std::size_t written =
+      lines ? EncodeTextLines(utf8, encoding, out.data()) : EncodeText(utf8, encoding, out.data());
   EXPECT_LE(written, room);
   EXPECT_EQ(std::string(out.data() + room, 64), std::string(64, '#')) << "stored past the room";
   return std::string(out.data(), written);
@@ -135,20 +137,41 @@ TEST(Windows1250, encodes_each_kind_of_input) {
       {"\xC0\xAF\xED\xA0\x80\xF4\x90\x80\x80", "?????????"},  // overlong, surrogate, past U+10FFFF
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(EncodedInRoom(c.utf8, false), c.bytes) << c.utf8;
-    EXPECT_EQ(Windows1250Reference(c.utf8, false), c.bytes) << c.utf8;
+    EXPECT_EQ(EncodedInRoom(c.utf8, TextEncoding::Windows1250, false), c.bytes) << c.utf8;
+    EXPECT_EQ(Reference(c.utf8, TextEncoding::Windows1250, false), c.bytes) << c.utf8;
   }
 }
 
-// The encoder against the plain reference, with and without line ends, in the room the writers
-// make: random mixes of every kind of character, and of mostly clean text in which characters
-// fall across the ends of whatever blocks the encoder works in, cut at every length.
-TEST(Windows1250, matches_the_character_by_character_reference) {
+TEST(Utf8, keeps_valid_characters_and_replaces_each_bad_byte) {
+  struct Case {
+    std::string in;
+    std::string out;
+  };
+  const std::string bad = "\uFFFD";
+  const Case cases[] = {
+      {"őrült…😀", "őrült…😀"},
+      {"\u0800\uD7FF\uE000\uFFFF", "\u0800\uD7FF\uE000\uFFFF"},             // three-byte edges
+      {"\xE0\x9F\xBF", bad + bad + bad},                                     // overlong
+      {"\xED\xA0\x80", bad + bad + bad},                                     // surrogate
+      {"\xF4\x90\x80\x80", bad + bad + bad + bad},                           // past U+10FFFF
+      {"a\xE2\x80", "a" + bad + bad},                                         // cut at the end
+      {"\xC5" "a\x80", bad + "a" + bad},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(EncodedInRoom(c.in, TextEncoding::Utf8, false), c.out) << c.in;
+    EXPECT_EQ(Reference(c.in, TextEncoding::Utf8, false), c.out) << c.in;
+  }
+}
+
+// The encoders against the plain reference, with and without line ends, in the room the
+// writers make: random mixes of every kind of character, and of mostly clean text in which
+// characters fall across the ends of whatever blocks an encoder works in, cut at every length.
+TEST(EncodeText, matches_the_character_by_character_reference) {
   const std::vector<std::string> clean = {"a", "e", " ", "|", "Zs", "0123456789", "á", "é", "ő", "ű", "Ő", "č", "ž",
-                                          "ł", "\u00A0", "ˇ", "–", "„", "”", "…", "Ж", "Ơ", "ǉ"};
+                                          "ł", "\u00A0", "ˇ", "–", "„", "”", "…", "Ж", "Ơ", "ǉ", "\u0800", "\uD7FF"};
   const std::vector<std::string> rare = {"€",    "™",        "字",         "😀",           "\u2000",
-                                         "\u0800", "\x80",      "\xBF",        "\xC5",         "\xE2",
-                                         "\xE2\x80", "\xC0\xAF",  "\xE0\x80\x80", "\xED\xA0\x80",  "\xF4\x90\x80\x80",
+                                         "\x80",   "\xBF",      "\xC5",        "\xE2",         "\xE2\x80",
+                                         "\xC0\xAF", "\xE0\x80\x80", "\xE0\x9F\xBF", "\xED\xA0\x80", "\xF4\x90\x80\x80",
                                          "\xFF",   "\xC3" "a"};
   std::uint64_t state = 12345;
   const auto next = [&state](std::uint64_t bound) {
@@ -162,22 +185,28 @@ TEST(Windows1250, matches_the_character_by_character_reference) {
         text += rareOneIn != 0 && next(rareOneIn) == 0 ? rare[next(rare.size())] : clean[next(clean.size())];
       }
       text.resize(length);  // may cut a character at the very end
-      for (const bool lines : {false, true}) {
-        EXPECT_EQ(EncodedInRoom(text, lines), Windows1250Reference(text, lines)) << length << ": " << text;
+      for (const TextEncoding encoding : {TextEncoding::Windows1250, TextEncoding::Utf8}) {
+        for (const bool lines : {false, true}) {
+          EXPECT_EQ(EncodedInRoom(text, encoding, lines), Reference(text, encoding, lines))
+              << EncodingName(encoding) << " " << length << ": " << text;
+        }
       }
     }
   }
 }
 
 // A malformed byte at every position of a clean text, the last included.
-TEST(Windows1250, matches_the_reference_with_a_bad_byte_anywhere) {
+TEST(EncodeText, matches_the_reference_with_a_bad_byte_anywhere) {
   std::string clean;
   while (clean.size() < 150) clean += "Hűvös éjjel|„Ő az…” – mondta. ";
-  for (const char* bad : {"\x80", "\xC5", "\xE2\x80", "\xFE"}) {
+  for (const char* bad : {"\x80", "\xC5", "\xE2\x80", "\xED\xA0", "\xFE"}) {
     for (std::size_t at = 0; at <= clean.size(); ++at) {
       const std::string text = clean.substr(0, at) + bad + clean.substr(at);
-      for (const bool lines : {false, true}) {
-        EXPECT_EQ(EncodedInRoom(text, lines), Windows1250Reference(text, lines)) << at << ": " << text;
+      for (const TextEncoding encoding : {TextEncoding::Windows1250, TextEncoding::Utf8}) {
+        for (const bool lines : {false, true}) {
+          EXPECT_EQ(EncodedInRoom(text, encoding, lines), Reference(text, encoding, lines))
+              << EncodingName(encoding) << " " << at << ": " << text;
+        }
       }
     }
   }
