@@ -630,17 +630,98 @@ TextEncoding DetectEncoding(std::string_view bytes) {
   return multiByte ? TextEncoding::Utf8 : TextEncoding::Windows1250;
 }
 
-std::size_t Windows1250ToUtf8(std::string_view bytes, char* out) {
-  // Every line of an accented subtitle comes through here: one table copy per byte, no branch
-  // (a vector copy of ASCII runs loses to it when every few letters carry an accent).
-  const Utf8Forms& forms = Forms();
+namespace {
+
+// One table copy per byte, no branch (a vector copy of ASCII runs loses to it when every few
+// letters carry an accent).
+char* DecodeWindows1250Bytes(const Utf8Forms& forms, const unsigned char* d, std::size_t n, char* p) {
+  for (std::size_t i = 0; i < n; ++i) {
+    std::memcpy(p, forms.bytes[d[i]].data(), 4);
+    p += forms.length[d[i]];
+  }
+  return p;
+}
+
+#if LUMORA_BYTE_VECTORS
+struct alignas(64) Utf8FormVectors {
+  // The two bytes of the UTF-8 form of each byte 0x80-0xFF, by byte & 0x7F. The lead byte of
+  // the three-byte forms (the punctuation) is E2.
+  unsigned char leads[128];
+  unsigned char continuations[128];
+};
+
+const Utf8FormVectors& DecodeTables1250() {
+  static const Utf8FormVectors tables = [] {
+    Utf8FormVectors t{};
+    for (std::size_t b = 0; b < 128; ++b) {
+      t.leads[b] = static_cast<unsigned char>(Forms().bytes[0x80 + b][0]);
+      t.continuations[b] = static_cast<unsigned char>(Forms().bytes[0x80 + b][1]);
+    }
+    return t;
+  }();
+  return tables;
+}
+
+// 32 bytes at a time: each becomes a byte pair (the ASCII byte and a spare, or a letter's lead
+// and continuation byte), the pairs are laid side by side and the spares compressed away. A
+// block holding a three-byte form (the punctuation) goes the byte-by-byte way.
+LUMORA_BYTE_VECTORS_TARGET std::size_t DecodeWindows1250Blocks(std::string_view bytes, char* out) {
+  const Utf8FormVectors& tables = DecodeTables1250();
+  const __m512i leads0 = _mm512_load_si512(tables.leads);
+  const __m512i leads1 = _mm512_load_si512(tables.leads + 64);
+  const __m512i continuations0 = _mm512_load_si512(tables.continuations);
+  const __m512i continuations1 = _mm512_load_si512(tables.continuations + 64);
+  // Lane 2k takes byte k of the first operand, lane 2k + 1 byte k of the second.
+  alignas(64) unsigned char pairing[64];
+  for (unsigned k = 0; k < 32; ++k) {
+    pairing[2 * k] = static_cast<unsigned char>(k);
+    pairing[2 * k + 1] = static_cast<unsigned char>(64 + k);
+  }
+  const __m512i pairs = _mm512_load_si512(pairing);
+  const auto* d = reinterpret_cast<const unsigned char*>(bytes.data());
+  const std::size_t n = bytes.size();
   char* p = out;
-  for (const char c : bytes) {
-    const auto b = static_cast<unsigned char>(c);
-    std::memcpy(p, forms.bytes[b].data(), 4);
-    p += forms.length[b];
+  std::size_t i = 0;
+  while (i < n) {
+    const std::size_t count = std::min<std::size_t>(n - i, 32);
+    const std::uint64_t own = FirstLanes(count);
+    const __m512i v = _mm512_maskz_loadu_epi8(own, d + i);
+    const std::uint64_t high = _mm512_movepi8_mask(v);
+    if (high == 0) {
+      _mm512_mask_storeu_epi8(p, own, v);
+    } else {
+      const __m512i leads = _mm512_permutex2var_epi8(leads0, v, leads1);  // by the low seven bits
+      if ((_mm512_cmpge_epu8_mask(leads, _mm512_set1_epi8(static_cast<char>(0xE0))) & high) != 0) {
+        p = DecodeWindows1250Bytes(Forms(), d + i, count, p);
+        i += count;
+        continue;
+      }
+      const __m512i firsts = _mm512_mask_blend_epi8(high, v, leads);
+      const __m512i seconds = _mm512_permutex2var_epi8(continuations0, v, continuations1);
+      const __m512i paired = _mm512_permutex2var_epi8(firsts, pairs, seconds);
+      const std::uint64_t keep =
+          _pdep_u64(own, 0x5555555555555555ull) | _pdep_u64(high, 0xAAAAAAAAAAAAAAAAull);
+      p = WriteLanes(paired, keep, p);
+      i += count;
+      continue;
+    }
+    p += count;
+    i += count;
   }
   return static_cast<std::size_t>(p - out);
+}
+#endif
+
+}  // namespace
+
+std::size_t Windows1250ToUtf8(std::string_view bytes, char* out) {
+  // Every line of an accented subtitle comes through here.
+#if LUMORA_BYTE_VECTORS
+  if (HasByteVectors()) return DecodeWindows1250Blocks(bytes, out);
+#endif
+  const char* end = DecodeWindows1250Bytes(Forms(), reinterpret_cast<const unsigned char*>(bytes.data()),
+                                           bytes.size(), out);
+  return static_cast<std::size_t>(end - out);
 }
 
 void AppendWindows1250AsUtf8(std::string& out, std::string_view bytes) {

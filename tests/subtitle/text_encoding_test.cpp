@@ -44,6 +44,31 @@ TEST(Windows1250, every_byte_survives_a_decode_and_an_encode) {
   EXPECT_EQ(FromWindows1250("\x81\x83\x88\x90\x98"), "\u0081\u0083\u0088\u0090\u0098");
 }
 
+// Decoding runs in blocks of 32 bytes where the processor allows: every mix of ASCII, letters
+// and the three-byte punctuation, cut at every length, must read as its bytes one by one.
+TEST(Windows1250, a_text_decodes_as_its_bytes_one_by_one_at_every_length) {
+  std::vector<std::string> single(256);
+  for (int b = 0; b < 256; ++b) single[b] = FromWindows1250(std::string(1, static_cast<char>(b)));
+  // Letters first, the punctuation last.
+  const std::string alphabet = "ab |{}\x7F\x81\xE1\xE9\xF5\xFB\xFF\xC1\x8A\x80\x84\x85\x96";
+  std::uint32_t seed = 12345;
+  const auto next = [&] { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0x7FFF; };
+  for (std::size_t length = 0; length <= 130; ++length) {
+    for (int round = 0; round < 6; ++round) {
+      std::string bytes;
+      std::string expected;
+      for (std::size_t k = 0; k < length; ++k) {
+        // Rounds 0-1 are mostly letters, 2-3 add punctuation, 4-5 take any byte.
+        const char c = round >= 4 ? static_cast<char>(next() & 0xFF)
+                                  : alphabet[next() % (round >= 2 ? alphabet.size() : alphabet.size() - 4)];
+        bytes += c;
+        expected += single[static_cast<unsigned char>(c)];
+      }
+      ASSERT_EQ(FromWindows1250(bytes), expected) << length << " " << round;
+    }
+  }
+}
+
 TEST(Windows1250, a_character_the_code_page_lacks_is_written_as_a_question_mark) {
   EXPECT_EQ(Encoded("a字b😀", TextEncoding::Windows1250), "a?b?");
   EXPECT_EQ(Encoded("ő", TextEncoding::Windows1250), "\xF5");
