@@ -34,6 +34,9 @@ SubtitleTable::SubtitleTable(TableShape shape) : shape_(shape) {}
 SubtitleTable::SubtitleTable(const SubtitleTable& other)
     : shape_(other.shape_), current_(other.current_), open_(other.open_), eof_(other.eof_), bof_(other.bof_) {
   rows_.reserve(other.rows_.size());
+  std::size_t textRoom = 0;
+  for (const TableRow& row : other.rows_) textRoom += TextStore::RoomFor(row.Szoveg.size());
+  texts_.Reserve(textRoom);  // one block for every text
   for (const TableRow& row : other.rows_) {
     TableRow& copy = rows_.emplace_back();
     copy.Sorszam = row.Sorszam;
