@@ -648,6 +648,8 @@ struct alignas(64) Utf8FormVectors {
   // the three-byte forms (the punctuation) is E2.
   unsigned char leads[128];
   unsigned char continuations[128];
+  // Lane 2k takes byte k of the first operand, lane 2k + 1 byte k of the second.
+  unsigned char pairing[64];
 };
 
 const Utf8FormVectors& DecodeTables1250() {
@@ -656,6 +658,10 @@ const Utf8FormVectors& DecodeTables1250() {
     for (std::size_t b = 0; b < 128; ++b) {
       t.leads[b] = static_cast<unsigned char>(Forms().bytes[0x80 + b][0]);
       t.continuations[b] = static_cast<unsigned char>(Forms().bytes[0x80 + b][1]);
+    }
+    for (unsigned k = 0; k < 32; ++k) {
+      t.pairing[2 * k] = static_cast<unsigned char>(k);
+      t.pairing[2 * k + 1] = static_cast<unsigned char>(64 + k);
     }
     return t;
   }();
@@ -671,13 +677,7 @@ LUMORA_BYTE_VECTORS_TARGET std::size_t DecodeWindows1250Blocks(std::string_view 
   const __m512i leads1 = _mm512_load_si512(tables.leads + 64);
   const __m512i continuations0 = _mm512_load_si512(tables.continuations);
   const __m512i continuations1 = _mm512_load_si512(tables.continuations + 64);
-  // Lane 2k takes byte k of the first operand, lane 2k + 1 byte k of the second.
-  alignas(64) unsigned char pairing[64];
-  for (unsigned k = 0; k < 32; ++k) {
-    pairing[2 * k] = static_cast<unsigned char>(k);
-    pairing[2 * k + 1] = static_cast<unsigned char>(64 + k);
-  }
-  const __m512i pairs = _mm512_load_si512(pairing);
+  const __m512i pairs = _mm512_load_si512(tables.pairing);
   const auto* d = reinterpret_cast<const unsigned char*>(bytes.data());
   const std::size_t n = bytes.size();
   char* p = out;
