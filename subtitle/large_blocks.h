@@ -12,38 +12,6 @@ void* AllocateLargeBlock(std::size_t bytes);
 /// Frees a block from AllocateLargeBlock of the same size.
 void FreeLargeBlock(void* block, std::size_t bytes) noexcept;
 
-/// Bytes in a large block, not cleared: a buffer for a whole file.
-class LargeBuffer {
- public:
-  LargeBuffer() = default;
-  explicit LargeBuffer(std::size_t size) : data_(static_cast<char*>(AllocateLargeBlock(size))), size_(size) {}
-  ~LargeBuffer() { FreeLargeBlock(data_, size_); }
-  LargeBuffer(LargeBuffer&& other) noexcept : data_(other.data_), size_(other.size_) {
-    other.data_ = nullptr;
-    other.size_ = 0;
-  }
-  LargeBuffer& operator=(LargeBuffer&& other) noexcept {
-    if (this != &other) {
-      FreeLargeBlock(data_, size_);
-      data_ = other.data_;
-      size_ = other.size_;
-      other.data_ = nullptr;
-      other.size_ = 0;
-    }
-    return *this;
-  }
-  LargeBuffer(const LargeBuffer&) = delete;
-  LargeBuffer& operator=(const LargeBuffer&) = delete;
-
-  char* data() const { return data_; }
-  std::size_t size() const { return size_; }
-  explicit operator bool() const { return data_ != nullptr; }
-
- private:
-  char* data_ = nullptr;
-  std::size_t size_ = 0;
-};
-
 /// A standard allocator over AllocateLargeBlock, for vectors that grow large.
 template <typename T>
 struct LargeBlockAllocator {

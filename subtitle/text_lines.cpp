@@ -8,7 +8,6 @@
 #include <emmintrin.h>
 #endif
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -185,7 +184,7 @@ bool IsValidUtf8(std::string_view text) {
 
 }  // namespace
 
-TextLineReader::TextLineReader(const std::string& path, std::int64_t wholeFileLimit) {
+TextLineReader::TextLineReader(const std::string& path) {
   fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);  // a pipe must not block the open
   if (fd_ < 0) {
     error_ = errno;
@@ -199,9 +198,6 @@ TextLineReader::TextLineReader(const std::string& path, std::int64_t wholeFileLi
   } else if (!S_ISREG(st.st_mode)) {
     // A device or a pipe may never end (/dev/zero) or wait for a writer: not a subtitle.
     error_ = kNotRegularFile;
-  } else if (st.st_size <= wholeFileLimit) {
-    keepWhole_ = true;
-    fileSize_ = static_cast<std::size_t>(st.st_size);
   }
 }
 
@@ -224,32 +220,33 @@ bool TextLineReader::Rewind() {
     error_ = errno;
     return false;
   }
-  if (!buffer_) buffer_ = LargeBuffer(keepWhole_ ? fileSize_ + 1 : kChunk);  // + 1: the end shows at once
-  data_ = buffer_.data();
+  if (!buffer_) {
+    buffer_ = std::make_unique_for_overwrite<char[]>(kChunk);
+    capacity_ = kChunk;
+  }
+  data_ = buffer_.get();
   return true;
 }
 
 bool TextLineReader::Fill() {
   if (atEnd_) return false;
   const std::size_t unread = end_ - begin_;
-  if (begin_ > 0 && !keepWhole_) {
-    std::memmove(buffer_.data(), buffer_.data() + begin_, unread);
+  if (begin_ > 0) {
+    std::memmove(buffer_.get(), buffer_.get() + begin_, unread);
     begin_ = 0;
     end_ = unread;
   }
-  if (end_ == buffer_.size()) {
-    // One line longer than the buffer, or a file that grew while it was read: make room.
-    LargeBuffer bigger(buffer_.size() * 2);
-    std::memcpy(bigger.data(), buffer_.data(), end_);
+  if (end_ == capacity_) {
+    // One line longer than the buffer: make room for it whole.
+    auto bigger = std::make_unique_for_overwrite<char[]>(capacity_ * 2);
+    std::memcpy(bigger.get(), buffer_.get(), end_);
     buffer_ = std::move(bigger);
+    capacity_ *= 2;
   }
-  data_ = buffer_.data();
-  // A file kept whole is still read a chunk at a time, so the first pass finds each chunk in
-  // the cache.
-  const std::size_t room = buffer_.size() - end_;
+  data_ = buffer_.get();
   ssize_t n;
   do {
-    n = ::read(fd_, buffer_.data() + end_, keepWhole_ ? std::min(room, kChunk) : room);
+    n = ::read(fd_, buffer_.get() + end_, capacity_ - end_);
   } while (n < 0 && errno == EINTR);
   if (n < 0) {
     error_ = errno;
@@ -299,11 +296,6 @@ bool TextLineReader::Scan() {
   if (error_ != 0) return false;
   if (end_ > begin_) valid = false;  // the file ends inside a sequence
 
-  if (keepWhole_) {
-    // The second pass reads the file from memory.
-    inMemory_ = true;
-    text_ = std::string_view(buffer_.data(), end_);
-  }
   fileIsValidUtf8_ = valid;
   if (marked.markLength > 0) {
     scan_.encoding = TextEncoding::Utf8Bom;
@@ -325,7 +317,6 @@ bool TextLineReader::ScanUtf16(std::size_t markLength, bool bigEndian) {
       begin_ = end_;
     } while (Fill());
     if (error_ != 0) return false;
-    buffer_ = LargeBuffer();
   } else {
     raw.assign(text_.substr(markLength));
   }

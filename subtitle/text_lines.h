@@ -1,14 +1,12 @@
 #pragma once
-// A subtitle file as UTF-8 lines, in two passes: the first finds the encoding and counts the
-// lines, the second hands out the lines one by one. A file up to kWholeFileLimit is read once and
-// kept whole for the second pass; a bigger one is read twice in chunks, never held whole.
+// A subtitle file as UTF-8 lines. The file is read twice in chunks, never held whole: the first
+// pass finds the encoding and counts the lines, the second hands out the lines one by one.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
 
-#include "subtitle/large_blocks.h"
 #include "subtitle/text_encoding.h"
 
 namespace lumora {
@@ -22,17 +20,13 @@ struct TextScan {
   bool crEnds = false;          // CR is the line end (an old Mac file): CR, LF and CR LF each end a line
 };
 
-/// The biggest file kept whole in memory between the passes (no subtitle comes near it).
-inline constexpr std::int64_t kWholeFileLimit = std::int64_t{256} << 20;
-
 /// Error code for a path that names something other than a regular file (a device, a pipe).
 inline constexpr int kNotRegularFile = -2;
 
 class TextLineReader {
  public:
-  /// Reads the file at path (opened at once; see Error()), whole when it has at most
-  /// wholeFileLimit bytes.
-  explicit TextLineReader(const std::string& path, std::int64_t wholeFileLimit = kWholeFileLimit);
+  /// Reads the file at path (opened at once; see Error()).
+  explicit TextLineReader(const std::string& path);
   /// Reads bytes held in memory (they must outlive the reader).
   explicit TextLineReader(std::string_view bytes);
   ~TextLineReader();
@@ -69,11 +63,8 @@ class TextLineReader {
   bool fileIsValidUtf8_ = false;
 
   // The bytes being read: a chunk of the file, or the whole text held in memory.
-  LargeBuffer buffer_;
-  // A regular file of a sensible size is read once, whole: the second pass then reads it from
-  // memory instead of copying it from the system a second time.
-  bool keepWhole_ = false;
-  std::size_t fileSize_ = 0;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t capacity_ = 0;
   const char* data_ = nullptr;
   std::size_t begin_ = 0;  // first unread byte
   std::size_t end_ = 0;    // end of the bytes read

@@ -1,5 +1,4 @@
 #include "subtitle/subtitle_reader.h"
-#include "subtitle/text_lines.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -353,52 +352,24 @@ TEST(ReadSubtitleFile, appends_to_a_table_that_has_rows) {
   EXPECT_EQ(table.CopyRows(), (std::vector{Row(1, "0", "5", "first disc"), Row(2, "10", "20", "a")}));
 }
 
-std::string FileCrossingChunks(int& rows) {
-  // The file is read in 256 KiB chunks: lines, a multi-byte character and a 3 MiB line cross them.
-  constexpr std::size_t kChunk = 1u << 18;
+TEST(ReadSubtitleFile, reads_a_large_file_in_chunks_as_it_reads_it_from_memory) {
+  // The file is read in 256 KiB chunks: lines, a multi-byte character at the fourth boundary and a
+  // 3 MiB line cross them.
   std::string file;
   int n = 0;
-  while (file.size() < 4 * kChunk - 100) file += "{" + std::to_string(n++) + "}{1}ascii text\r\n";
-  file += "{x}{y}" + std::string(4 * kChunk - 1 - file.size() - 6, 'p') + "ő\r\n";
-  EXPECT_EQ(file.substr(4 * kChunk - 1, 2), "ő");
+  while (file.size() < (1u << 20) - 100) file += "{" + std::to_string(n++) + "}{1}ascii text\r\n";
+  file += "{x}{y}" + std::string((1u << 20) - 1 - file.size() - 6, 'p') + "ő\r\n";
+  ASSERT_EQ(file.substr((1u << 20) - 1, 2), "ő");
   file += "{1}{2}" + std::string(3u << 20, 'L') + "\r\n";
   while (file.size() < (5u << 20)) file += "{" + std::to_string(n++) + "}{1}more text\r\n";
-  rows = n + 2;
-  return file;
-}
-
-TEST(ReadSubtitleFile, reads_a_large_file_in_chunks_as_it_reads_it_from_memory) {
-  int rows = 0;
-  const std::string file = FileCrossingChunks(rows);
   TempDir dir;
   WriteBytes(dir.File("big.sub"), file);
   const Read fromFile = ReadPath(dir.File("big.sub"));
   const Read fromMemory = ReadText(file);
   EXPECT_EQ(fromFile.outcome.status, ReadStatus::Complete);
   EXPECT_EQ(fromFile.outcome.encoding, TextEncoding::Utf8);
-  EXPECT_EQ(fromFile.rows.size(), static_cast<std::size_t>(rows));
+  EXPECT_EQ(fromFile.rows.size(), static_cast<std::size_t>(n) + 2);
   EXPECT_TRUE(fromFile.rows == fromMemory.rows);
-}
-
-TEST(TextLineReader, a_file_read_twice_in_chunks_gives_the_lines_of_one_kept_whole) {
-  int rows = 0;
-  TempDir dir;
-  WriteBytes(dir.File("big.sub"), FileCrossingChunks(rows) + "last line without an end");
-  TextLineReader whole(dir.File("big.sub"));
-  TextLineReader chunked(dir.File("big.sub"), 0);
-  ASSERT_TRUE(whole.Scan());
-  ASSERT_TRUE(chunked.Scan());
-  EXPECT_EQ(chunked.Result().lineCount, whole.Result().lineCount);
-  std::string_view a, b;
-  std::int64_t lines = 0;
-  while (whole.Next(a)) {
-    ASSERT_TRUE(chunked.Next(b)) << lines;
-    ASSERT_EQ(std::string(a), std::string(b)) << lines;
-    ++lines;
-  }
-  EXPECT_FALSE(chunked.Next(b));
-  EXPECT_EQ(lines, whole.Result().lineCount);
-  EXPECT_EQ(std::string(a), "last line without an end");
 }
 
 Message Unreadable(const std::string& name, const std::string& reason) {
