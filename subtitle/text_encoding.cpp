@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 #if defined(__SSE2__)
@@ -266,8 +267,11 @@ void EncodeCharWindows1250(const Windows1250Bytes& bytes, std::string_view utf8,
 // Elsewhere the character loop runs.
 #define LUMORA_BYTE_VECTORS_TARGET __attribute__((target("avx512f,avx512bw,avx512vbmi,avx512vbmi2,bmi,bmi2,popcnt")))
 
+// LUMORA_NO_AVX512=1 in the environment keeps the character loops on any processor: the tests
+// run both ways, and a user has a way round a fault in either.
 bool HasByteVectors() {
-  static const bool has = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
+  static const bool has = std::getenv("LUMORA_NO_AVX512") == nullptr &&
+                          __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
                           __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512vbmi2") &&
                           __builtin_cpu_supports("bmi") && __builtin_cpu_supports("bmi2") &&
                           __builtin_cpu_supports("popcnt");
