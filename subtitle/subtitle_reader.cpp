@@ -4,7 +4,10 @@
 #include <cerrno>
 #include <cstring>
 #include <optional>
+#include <limits>
+#include <memory>
 #include <new>
+#include <thread>
 #include <vector>
 
 #include "subtitle/progress_gauge.h"
@@ -78,6 +81,18 @@ class RowBuilder {
   std::size_t TextByteBound() const { return shape_.textWidth * 4; }
 
   void HandOver(SubtitleTable& table) { table.TakeRows(std::move(rows_), std::move(texts_)); }
+
+  /// Takes the rows another builder read from a later part of the file, their numbers counted
+  /// on from numberBase.
+  void Append(RowBuilder&& later, std::int32_t numberBase) {
+    rows_.reserve(rows_.size() + later.rows_.size());
+    for (TableRow& row : later.rows_) {
+      if (row.Sorszam) row.Sorszam = static_cast<std::int32_t>(std::int64_t{*row.Sorszam} + numberBase);
+      rows_.push_back(std::move(row));
+    }
+    later.rows_.clear();
+    texts_.Adopt(std::move(later.texts_));
+  }
 
  private:
   static std::string_view Cut(std::string_view value, std::size_t width) {
@@ -230,6 +245,8 @@ class SrtLayout {
   }
 
   std::int64_t Progress() const { return 1 + linesRead_; }
+  /// The Sorszam the next block would get.
+  std::int32_t NextRowNumber() const { return rowNumber_; }
 
  private:
   enum class State { ExpectTime, ExpectFirstText, InText, BetweenBlocks };
@@ -331,9 +348,97 @@ bool FeedLines(Layout& layout, TextLineReader& reader, ProgressGauge& gauge) {
   return true;
 }
 
+// A big SRT file is read in two parts at once, the second from a block start near the middle:
+// reading is nearly all the time of opening a big file, and a second core halves it.
+constexpr std::int64_t kSplitBytes = std::int64_t{1} << 20;
+constexpr int kBlockSearchLines = 1000;
+
+struct SecondPart {
+  std::unique_ptr<TextLineReader> reader;  // after the counter line of the part's first block
+  std::int64_t start = 0;                  // that counter line's offset: the first part ends there
+};
+
+// Where a second part can start: a counter line right after a blank line, near the middle.
+// After a blank line an SRT read is always between blocks (or has stopped), so the part can be
+// read without the lines before it.
+std::optional<SecondPart> FindSecondPart(const TextLineReader& reader, std::int64_t bytes) {
+  if (bytes < kSplitBytes || !reader.CanSplit() || std::thread::hardware_concurrency() < 2) return std::nullopt;
+  std::unique_ptr<TextLineReader> part = reader.ReaderFrom(bytes / 2);
+  std::string_view line;
+  if (part->Error() != 0 || !part->Next(line)) return std::nullopt;  // the rest of a line
+  bool afterBlank = false;
+  for (int i = 0; i < kBlockSearchLines; ++i) {
+    const std::int64_t start = part->Offset();
+    if (!part->Next(line)) return std::nullopt;
+    if (afterBlank && ReadsAsWholeNumber(line)) {
+      if (start <= reader.Offset()) return std::nullopt;
+      return SecondPart{std::move(part), start};
+    }
+    afterBlank = line.empty();
+  }
+  return std::nullopt;
+}
+
+// Reads an SRT file in two parts when it is big enough; false when it is read in one. The
+// first part decides: when it stops, the second is dropped, as a read in one would never
+// have reached it. readError receives the second part's read error.
+bool ReadSrtInTwoParts(TextLineReader& reader, const TextScan& scan, RowBuilder& rows, ReadOutcome& outcome,
+                       const ReadOptions& options, const TableShape& shape, int& readError) {
+  if (options.mergeMode) return false;
+  std::optional<SecondPart> second = FindSecondPart(reader, scan.byteCount);
+  if (!second) return false;
+  reader.StopAt(second->start);
+
+  const std::int64_t share = std::max<std::int64_t>(scan.byteCount - second->start, 0);
+  const auto laterBlocks = static_cast<std::int64_t>(ExpectedRows(FormatKind::SrtBlocks, scan)) * share /
+                           std::max<std::int64_t>(scan.byteCount, 1);
+  // What the second part reads is built on its own thread's stack and handed over at the end.
+  struct Later {
+    std::optional<RowBuilder> rows;
+    ReadOutcome outcome;
+    bool outOfMemory = false;
+  };
+  Later later;
+  {
+    std::jthread worker([&] {
+      try {
+        RowBuilder laterRows(shape, static_cast<std::size_t>(laterBlocks) + 16, static_cast<std::size_t>(share));
+        ReadOutcome laterOutcome;
+        laterOutcome.status = ReadStatus::Complete;
+        ReadOptions laterOptions;
+        laterOptions.firstRowNumber = 0;
+        SrtLayout layout(laterRows, laterOutcome, laterOptions);
+        ProgressGauge silent(0, {});  // the gauge belongs to the caller's thread
+        FeedLines(layout, *second->reader, silent);
+        later.rows.emplace(std::move(laterRows));
+        later.outcome = std::move(laterOutcome);
+      } catch (const std::bad_alloc&) {
+        later.outOfMemory = true;
+      }
+    });
+    // The gauge follows the first part, which ends about when the second does.
+    const std::int64_t firstLines = scan.lineCount * second->start / std::max<std::int64_t>(scan.byteCount, 1);
+    ProgressGauge gauge(firstLines, options.progress);
+    SrtLayout layout(rows, outcome, options);
+    gauge.Show(layout.Progress());
+    FeedLines(layout, reader, gauge);
+    worker.join();
+    if (outcome.status != ReadStatus::Complete || reader.Error() != 0) return true;
+    if (later.outOfMemory) throw std::bad_alloc();
+    readError = second->reader->Error();
+    rows.Append(std::move(*later.rows), layout.NextRowNumber());
+    gauge.Show(std::numeric_limits<std::int64_t>::max() / 2);
+  }
+  outcome.status = later.outcome.status;
+  outcome.message = std::move(later.outcome.message);
+  outcome.loadErrorReason = std::move(later.outcome.loadErrorReason);
+  return true;
+}
+
 // Reads the lines after the one that announced the layout (for SUB it is the first row).
 void ReadLayout(const DetectedFormat& detected, std::string_view firstLine, TextLineReader& reader,
-                RowBuilder& rows, ReadOutcome& outcome, const ReadOptions& options, ProgressGauge& gauge) {
+                RowBuilder& rows, ReadOutcome& outcome, const ReadOptions& options, ProgressGauge& gauge,
+                const TextScan& scan, const TableShape& shape, int& readError) {
   switch (detected.kind) {
     case FormatKind::SubFrames: {
       SubLayout layout(rows, outcome, options);
@@ -343,6 +448,7 @@ void ReadLayout(const DetectedFormat& detected, std::string_view firstLine, Text
       return;
     }
     case FormatKind::SrtBlocks: {
+      if (ReadSrtInTwoParts(reader, scan, rows, outcome, options, shape, readError)) return;
       SrtLayout layout(rows, outcome, options);
       gauge.Show(layout.Progress());
       FeedLines(layout, reader, gauge);
@@ -376,17 +482,18 @@ ReadOutcome ReadLines(TextLineReader& reader, std::string_view name, SubtitleTab
     std::optional<DetectedFormat> detected;
     while (!detected && reader.Next(line)) detected = DetectFormat(line);
     std::optional<RowBuilder> rows;
+    int partError = 0;
     if (detected) {
       outcome.kind = detected->kind;
       outcome.loadedKind = std::string(detected->timingMode);
       outcome.status = ReadStatus::Complete;
       rows.emplace(table.Shape(), ExpectedRows(detected->kind, scan), static_cast<std::size_t>(scan.byteCount));
-      ReadLayout(*detected, line, reader, *rows, outcome, options, gauge);
+      ReadLayout(*detected, line, reader, *rows, outcome, options, gauge, scan, table.Shape(), partError);
     }
-    if (reader.Error() != 0) {
+    if (const int error = reader.Error() != 0 ? reader.Error() : partError; error != 0) {
       outcome = ReadOutcome{};
       outcome.status = ReadStatus::Unreadable;
-      outcome.message = UnreadableMessage(name, reader.Error());
+      outcome.message = UnreadableMessage(name, error);
       return outcome;
     }
     if (!detected) {

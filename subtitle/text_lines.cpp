@@ -8,6 +8,7 @@
 #include <emmintrin.h>
 #endif
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -203,23 +204,25 @@ TextLineReader::TextLineReader(const std::string& path) {
 
 TextLineReader::TextLineReader(std::string_view bytes) : inMemory_(true), text_(bytes) {}
 
+TextLineReader::TextLineReader(SharedFile file) : fd_(file.fd) {
+  if (fd_ < 0) error_ = errno;
+}
+
 TextLineReader::~TextLineReader() {
   if (fd_ >= 0) ::close(fd_);
 }
 
-bool TextLineReader::Rewind() {
+bool TextLineReader::Rewind(std::int64_t offset) {
   begin_ = end_ = 0;
   atEnd_ = false;
   if (inMemory_) {
     data_ = text_.data();
+    begin_ = static_cast<std::size_t>(offset);
     end_ = text_.size();
     atEnd_ = true;
     return true;
   }
-  if (::lseek(fd_, 0, SEEK_SET) != 0) {
-    error_ = errno;
-    return false;
-  }
+  consumed_ = offset;  // reads say where they start: two readers may share the file
   if (!buffer_) {
     buffer_ = std::make_unique_for_overwrite<char[]>(kChunk);
     capacity_ = kChunk;
@@ -244,9 +247,15 @@ bool TextLineReader::Fill() {
     capacity_ *= 2;
   }
   data_ = buffer_.get();
+  std::size_t wanted = capacity_ - end_;
+  if (limit_ >= 0) wanted = static_cast<std::size_t>(std::min<std::int64_t>(static_cast<std::int64_t>(wanted), limit_ - consumed_));
+  if (wanted == 0) {
+    atEnd_ = true;
+    return false;
+  }
   ssize_t n;
   do {
-    n = ::read(fd_, buffer_.get() + end_, capacity_ - end_);
+    n = ::pread(fd_, buffer_.get() + end_, wanted, consumed_);
   } while (n < 0 && errno == EINTR);
   if (n < 0) {
     error_ = errno;
@@ -258,11 +267,45 @@ bool TextLineReader::Fill() {
     return false;
   }
   end_ += static_cast<std::size_t>(n);
+  consumed_ += n;
   return true;
 }
 
+std::int64_t TextLineReader::Offset() const {
+  if (inMemory_) return static_cast<std::int64_t>(begin_);
+  return consumed_ - static_cast<std::int64_t>(end_ - begin_);
+}
+
+bool TextLineReader::CanSplit() const {
+  return scanned_ && secondPass_ && error_ == 0 && !scan_.crEnds && utf16Text_.empty();
+}
+
+void TextLineReader::StopAt(std::int64_t offset) {
+  if (inMemory_) {
+    end_ = std::min(end_, static_cast<std::size_t>(offset));
+    return;
+  }
+  limit_ = offset;
+  if (consumed_ > offset) {  // bytes past it are read already
+    end_ -= static_cast<std::size_t>(consumed_ - offset);
+    consumed_ = offset;
+    atEnd_ = true;
+  }
+}
+
+std::unique_ptr<TextLineReader> TextLineReader::ReaderFrom(std::int64_t offset) const {
+  // The same open file, not the same name: the file may have been replaced since.
+  std::unique_ptr<TextLineReader> other(inMemory_ ? new TextLineReader(text_)
+                                                  : new TextLineReader(SharedFile{::fcntl(fd_, F_DUPFD_CLOEXEC, 0)}));
+  other->scan_ = scan_;
+  other->fileIsValidUtf8_ = fileIsValidUtf8_;
+  other->scanned_ = other->secondPass_ = true;
+  if (other->error_ == 0) other->Rewind(offset);
+  return other;
+}
+
 bool TextLineReader::Scan() {
-  if (error_ != 0 || !Rewind()) return false;
+  if (error_ != 0 || !Rewind(0)) return false;
   while (end_ - begin_ < 3 && Fill()) {
   }
   if (error_ != 0) return false;
@@ -355,7 +398,7 @@ bool TextLineReader::Next(std::string_view& line) {
   if (!scanned_ || error_ != 0) return false;
   if (!secondPass_) {
     secondPass_ = true;
-    if (!Rewind()) return false;
+    if (!Rewind(0)) return false;
     if (scan_.encoding == TextEncoding::Utf8Bom) {
       while (end_ - begin_ < 3 && Fill()) {
       }

@@ -43,16 +43,34 @@ class TextLineReader {
   /// stays valid until the next call.
   bool Next(std::string_view& line);
 
+  /// Where the next line starts, in bytes from the start of the file (or of the bytes given).
+  std::int64_t Offset() const;
+
+  // Two readers can share one file: the one in the second pass stops where the other starts.
+  /// True when the file can be read in two parts: the second pass has begun and the lines end at
+  /// LF (CR-ended and UTF-16 files are read in one).
+  bool CanSplit() const;
+  /// Ends the lines at the byte offset, a line start.
+  void StopAt(std::int64_t offset);
+  /// A reader of the same file in its second pass, from the byte offset on (see Error()).
+  std::unique_ptr<TextLineReader> ReaderFrom(std::int64_t offset) const;
+
   /// The errno of a failure (or kNotRegularFile); 0 when all went well.
   int Error() const { return error_; }
 
  private:
   bool Fill();  // reads more bytes behind the unread ones; false at the end or on an error
-  bool Rewind();
+  struct SharedFile {
+    int fd;  // a duplicate of another reader's file (-1 when it could not be made)
+  };
+  explicit TextLineReader(SharedFile file);
+  bool Rewind(std::int64_t offset);  // to the byte offset, for the next read
   bool ScanUtf16(std::size_t markLength, bool bigEndian);
   std::string_view Decode(std::string_view text);  // a line with a byte above 0x7F
 
   int fd_ = -1;
+  std::int64_t consumed_ = 0;  // the file offset the next read starts at
+  std::int64_t limit_ = -1;    // the offset no read goes past, when set
   int error_ = 0;
   TextScan scan_;
   bool scanned_ = false;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "subtitle/utf8.h"
@@ -350,6 +351,67 @@ TEST(ReadSubtitleFile, appends_to_a_table_that_has_rows) {
   const ReadOutcome outcome = ReadSubtitleBytes("{10}{20}a\n", table, options);
   EXPECT_EQ(outcome.rowsRead, 1u);
   EXPECT_EQ(table.CopyRows(), (std::vector{Row(1, "0", "5", "first disc"), Row(2, "10", "20", "a")}));
+}
+
+// An SRT file of a megabyte and more is read in two parts at once, the second from a block start
+// near the middle. The same blocks with CR line ends are read in one part: both must give the
+// same rows and the same stop.
+std::string BigSrt(int blocks, int badBlock, const std::string& badLine, const char* lineEnd) {
+  std::string file;
+  for (int n = 1; n <= blocks; ++n) {
+    const std::string counter = n == badBlock && badLine.find("-->") == std::string::npos ? badLine : std::to_string(n);
+    const std::string times = n == badBlock && badLine.find("-->") != std::string::npos
+                                  ? badLine
+                                  : "00:00:" + std::to_string(10 + n % 50) + ",000 --> 00:00:" + std::to_string(10 + n % 50) + ",500";
+    file += counter + lineEnd + times + lineEnd;
+    if (n % 7 != 0) file += "sor " + std::to_string(n) + " őrült" + lineEnd;  // every 7th block has no text
+    if (n % 3 == 0) file += "második sor" + std::string(lineEnd);
+    file += lineEnd;
+  }
+  return file;
+}
+
+TEST(ReadSubtitleFile, a_big_srt_read_in_two_parts_reads_as_in_one) {
+  struct Case {
+    const char* what;
+    int badBlock;
+    std::string badLine;
+    ReadStatus status;
+    std::size_t rows;
+  };
+  const int blocks = 30'000;  // about 1.5 MB
+  const Case cases[] = {
+      {"whole file", -1, "", ReadStatus::Complete, 30'000},
+      {"bad counter in the second half", 25'000, "x", ReadStatus::StoppedAtBadLine, 24'999},
+      {"bad time line in the first half", 1'000, "00:00:01,000 -> 00:00:02,000", ReadStatus::StoppedAtBadLine, 999},
+      {"bad counter near the middle", 15'001, "12a", ReadStatus::StoppedAtBadLine, 15'000},
+  };
+  TempDir dir;
+  for (const Case& c : cases) {
+    const std::string lf = BigSrt(blocks, c.badBlock, c.badLine, "\r\n");
+    ASSERT_GT(lf.size(), 1u << 20);
+    WriteBytes(dir.File("big.srt"), lf);
+    WriteBytes(dir.File("cr.srt"), BigSrt(blocks, c.badBlock, c.badLine, "\r"));
+    std::vector<int> gauge;
+    SubtitleTable table;
+    ReadOptions options;
+    options.progress = [&](int value) { gauge.push_back(value); };
+    const ReadOutcome twoParts = ReadSubtitleFile(dir.File("big.srt"), table, options);
+    const Read onePart = ReadPath(dir.File("cr.srt"));
+    const Read fromMemory = ReadText(lf);
+    EXPECT_EQ(twoParts.status, c.status) << c.what;
+    EXPECT_EQ(table.RecordCount(), c.rows) << c.what;
+    EXPECT_EQ(twoParts.rowsRead, c.rows) << c.what;
+    EXPECT_EQ(twoParts.message, onePart.outcome.message) << c.what;
+    EXPECT_EQ(twoParts.loadErrorReason, onePart.outcome.loadErrorReason) << c.what;
+    EXPECT_TRUE(table.CopyRows() == onePart.rows) << c.what;
+    EXPECT_TRUE(fromMemory.rows == onePart.rows) << c.what;
+    EXPECT_EQ(fromMemory.outcome.message, onePart.outcome.message) << c.what;
+    ASSERT_FALSE(table.IsEmpty());
+    EXPECT_EQ(table.At(table.RecordCount() - 1).Sorszam, static_cast<int>(c.rows)) << c.what;
+    EXPECT_TRUE(std::is_sorted(gauge.begin(), gauge.end())) << c.what;
+    if (c.status == ReadStatus::Complete) EXPECT_EQ(gauge.back(), 100) << c.what;
+  }
 }
 
 TEST(ReadSubtitleFile, reads_a_large_file_in_chunks_as_it_reads_it_from_memory) {
