@@ -157,6 +157,8 @@ class SubLayout {
 
   void Finish() {}
   std::int64_t Progress() const { return lineIndex_; }
+  /// The Sorszam the next line would give its row.
+  std::int32_t NextRowNumber() const { return static_cast<std::int32_t>(options_.firstRowNumber + lineIndex_); }
 
  private:
   // In merge mode every value moves by target - first start value, in whole frames; a value
@@ -348,50 +350,73 @@ bool FeedLines(Layout& layout, TextLineReader& reader, ProgressGauge& gauge) {
   return true;
 }
 
-// A big SRT file is read in two parts at once, the second from a block start near the middle:
+// A big SRT or SUB file is read in two parts at once, the second from a line near the middle:
 // reading is nearly all the time of opening a big file, and a second core halves it.
 constexpr std::int64_t kSplitBytes = std::int64_t{1} << 20;
-constexpr int kBlockSearchLines = 1000;
+constexpr int kPartSearchLines = 1000;
 
-struct SecondPart {
-  std::unique_ptr<TextLineReader> reader;  // after the counter line of the part's first block
-  std::int64_t start = 0;                  // that counter line's offset: the first part ends there
+// Where the second part of each layout may start, and what its reader has taken by then.
+struct SrtParts {
+  using Layout = SrtLayout;
+  // A counter line right after a blank line: after a blank line an SRT read is always between
+  // blocks (or has stopped), and the counter line takes it to the time line, where a fresh
+  // layout starts.
+  static bool StartsPart(bool afterBlank, std::string_view line) { return afterBlank && ReadsAsWholeNumber(line); }
+  static constexpr bool kLayoutReadsStartLine = false;
+  static constexpr FormatKind kKind = FormatKind::SrtBlocks;
 };
 
-// Where a second part can start: a counter line right after a blank line, near the middle.
-// After a blank line an SRT read is always between blocks (or has stopped), so the part can be
-// read without the lines before it.
+struct SubParts {
+  using Layout = SubLayout;
+  // Every line stands alone.
+  static bool StartsPart(bool, std::string_view) { return true; }
+  static constexpr bool kLayoutReadsStartLine = true;
+  static constexpr FormatKind kKind = FormatKind::SubFrames;
+};
+
+struct SecondPart {
+  std::unique_ptr<TextLineReader> reader;  // past the part's first line
+  std::string_view startLine;              // that line, valid until the reader reads on
+  std::int64_t start = 0;                  // its offset: the first part ends there
+};
+
+template <typename Parts>
 std::optional<SecondPart> FindSecondPart(const TextLineReader& reader, std::int64_t bytes) {
   if (bytes < kSplitBytes || !reader.CanSplit() || std::thread::hardware_concurrency() < 2) return std::nullopt;
   std::unique_ptr<TextLineReader> part = reader.ReaderFrom(bytes / 2);
   std::string_view line;
   if (part->Error() != 0 || !part->Next(line)) return std::nullopt;  // the rest of a line
   bool afterBlank = false;
-  for (int i = 0; i < kBlockSearchLines; ++i) {
+  for (int i = 0; i < kPartSearchLines; ++i) {
     const std::int64_t start = part->Offset();
     if (!part->Next(line)) return std::nullopt;
-    if (afterBlank && ReadsAsWholeNumber(line)) {
+    if (Parts::StartsPart(afterBlank, line)) {
       if (start <= reader.Offset()) return std::nullopt;
-      return SecondPart{std::move(part), start};
+      return SecondPart{std::move(part), line, start};
     }
     afterBlank = line.empty();
   }
   return std::nullopt;
 }
 
-// Reads an SRT file in two parts when it is big enough; false when it is read in one. The
-// first part decides: when it stops, the second is dropped, as a read in one would never
-// have reached it. readError receives the second part's read error.
-bool ReadSrtInTwoParts(TextLineReader& reader, const TextScan& scan, RowBuilder& rows, ReadOutcome& outcome,
-                       const ReadOptions& options, const TableShape& shape, int& readError) {
+// Reads the file in two parts when it is big enough; false when it is read in one. firstLine
+// is the line that announced the layout, when the layout reads it as a row. The first part
+// decides: when it stops, the second is dropped, as a read in one would never have reached it.
+// The second part's rows are numbered on from the first part's. readError receives the second
+// part's read error.
+template <typename Parts>
+bool ReadInTwoParts(TextLineReader& reader, const TextScan& scan, std::optional<std::string_view> firstLine,
+                    RowBuilder& rows, ReadOutcome& outcome, const ReadOptions& options, const TableShape& shape,
+                    int& readError) {
+  using Layout = typename Parts::Layout;
   if (options.mergeMode) return false;
-  std::optional<SecondPart> second = FindSecondPart(reader, scan.byteCount);
+  std::optional<SecondPart> second = FindSecondPart<Parts>(reader, scan.byteCount);
   if (!second) return false;
   reader.StopAt(second->start);
 
   const std::int64_t share = std::max<std::int64_t>(scan.byteCount - second->start, 0);
-  const auto laterBlocks = static_cast<std::int64_t>(ExpectedRows(FormatKind::SrtBlocks, scan)) * share /
-                           std::max<std::int64_t>(scan.byteCount, 1);
+  const auto laterRows = static_cast<std::int64_t>(ExpectedRows(Parts::kKind, scan)) * share /
+                         std::max<std::int64_t>(scan.byteCount, 1);
   // What the second part reads is built on its own thread's stack and handed over at the end.
   struct Later {
     std::optional<RowBuilder> rows;
@@ -402,16 +427,16 @@ bool ReadSrtInTwoParts(TextLineReader& reader, const TextScan& scan, RowBuilder&
   {
     std::jthread worker([&] {
       try {
-        RowBuilder laterRows(shape, static_cast<std::size_t>(laterBlocks) + 16, static_cast<std::size_t>(share));
-        ReadOutcome laterOutcome;
-        laterOutcome.status = ReadStatus::Complete;
-        ReadOptions laterOptions;
-        laterOptions.firstRowNumber = 0;
-        SrtLayout layout(laterRows, laterOutcome, laterOptions);
+        RowBuilder partRows(shape, static_cast<std::size_t>(laterRows) + 16, static_cast<std::size_t>(share));
+        ReadOutcome partOutcome;
+        partOutcome.status = ReadStatus::Complete;
+        ReadOptions partOptions;
+        partOptions.firstRowNumber = 0;
+        Layout layout(partRows, partOutcome, partOptions);
         ProgressGauge silent(0, {});  // the gauge belongs to the caller's thread
-        FeedLines(layout, *second->reader, silent);
-        later.rows.emplace(std::move(laterRows));
-        later.outcome = std::move(laterOutcome);
+        if (!Parts::kLayoutReadsStartLine || layout.Line(second->startLine)) FeedLines(layout, *second->reader, silent);
+        later.rows.emplace(std::move(partRows));
+        later.outcome = std::move(partOutcome);
       } catch (const std::bad_alloc&) {
         later.outOfMemory = true;
       }
@@ -419,9 +444,10 @@ bool ReadSrtInTwoParts(TextLineReader& reader, const TextScan& scan, RowBuilder&
     // The gauge follows the first part, which ends about when the second does.
     const std::int64_t firstLines = scan.lineCount * second->start / std::max<std::int64_t>(scan.byteCount, 1);
     ProgressGauge gauge(firstLines, options.progress);
-    SrtLayout layout(rows, outcome, options);
+    Layout layout(rows, outcome, options);
+    const bool goOn = !firstLine || layout.Line(*firstLine);
     gauge.Show(layout.Progress());
-    FeedLines(layout, reader, gauge);
+    if (goOn) FeedLines(layout, reader, gauge);
     worker.join();
     if (outcome.status != ReadStatus::Complete || reader.Error() != 0) return true;
     if (later.outOfMemory) throw std::bad_alloc();
@@ -441,6 +467,7 @@ void ReadLayout(const DetectedFormat& detected, std::string_view firstLine, Text
                 const TextScan& scan, const TableShape& shape, int& readError) {
   switch (detected.kind) {
     case FormatKind::SubFrames: {
+      if (ReadInTwoParts<SubParts>(reader, scan, firstLine, rows, outcome, options, shape, readError)) return;
       SubLayout layout(rows, outcome, options);
       const bool goOn = layout.Line(firstLine);
       gauge.Show(layout.Progress());
@@ -448,7 +475,7 @@ void ReadLayout(const DetectedFormat& detected, std::string_view firstLine, Text
       return;
     }
     case FormatKind::SrtBlocks: {
-      if (ReadSrtInTwoParts(reader, scan, rows, outcome, options, shape, readError)) return;
+      if (ReadInTwoParts<SrtParts>(reader, scan, std::nullopt, rows, outcome, options, shape, readError)) return;
       SrtLayout layout(rows, outcome, options);
       gauge.Show(layout.Progress());
       FeedLines(layout, reader, gauge);

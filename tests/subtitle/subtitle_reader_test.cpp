@@ -414,6 +414,51 @@ TEST(ReadSubtitleFile, a_big_srt_read_in_two_parts_reads_as_in_one) {
   }
 }
 
+std::string BigSub(int lines, int badLine, const char* lineEnd) {
+  std::string file;
+  for (int n = 1; n <= lines; ++n) {
+    if (n == badLine) {
+      file += std::string("nem sor") + lineEnd;
+    } else if (n % 101 == 0) {
+      file += "{" + std::to_string(n) + "}{" + lineEnd;  // cut short: a row without a number
+    } else {
+      file += "{" + std::to_string(10 * n) + "}{" + std::to_string(10 * n + 5) + "}sor " + std::to_string(n) +
+              (n % 3 == 0 ? "|őrült" : "") + lineEnd;
+    }
+  }
+  return file;
+}
+
+TEST(ReadSubtitleFile, a_big_sub_read_in_two_parts_reads_as_in_one) {
+  const int lines = 60'000;  // about 1.5 MB
+  struct Case {
+    const char* what;
+    int badLine;
+    ReadStatus status;
+    std::size_t rows;
+  };
+  const Case cases[] = {
+      {"whole file", -1, ReadStatus::Complete, 60'000},
+      {"bad line in the second half", 50'000, ReadStatus::StoppedAtBadLine, 49'999},
+      {"bad line in the first half", 10, ReadStatus::StoppedAtBadLine, 9},
+  };
+  TempDir dir;
+  for (const Case& c : cases) {
+    const std::string lf = BigSub(lines, c.badLine, "\r\n");
+    ASSERT_GT(lf.size(), 1u << 20);
+    WriteBytes(dir.File("big.sub"), lf);
+    WriteBytes(dir.File("cr.sub"), BigSub(lines, c.badLine, "\r"));
+    const Read twoParts = ReadPath(dir.File("big.sub"));
+    const Read onePart = ReadPath(dir.File("cr.sub"));
+    EXPECT_EQ(twoParts.outcome.status, c.status) << c.what;
+    EXPECT_EQ(twoParts.rows.size(), c.rows) << c.what;
+    EXPECT_EQ(twoParts.outcome.message, onePart.outcome.message) << c.what;
+    EXPECT_TRUE(twoParts.rows == onePart.rows) << c.what;
+    EXPECT_TRUE(ReadText(lf).rows == onePart.rows) << c.what;
+    EXPECT_EQ(twoParts.rows.back().Sorszam, static_cast<int>(c.rows)) << c.what;
+  }
+}
+
 TEST(ReadSubtitleFile, reads_a_large_file_in_chunks_as_it_reads_it_from_memory) {
   // The file is read in 256 KiB chunks: lines, a multi-byte character at the fourth boundary and a
   // 3 MiB line cross them.
