@@ -59,8 +59,8 @@ class RowBuilder {
   TableRow& Last() { return rows_.back(); }
   std::size_t Count() const { return rows_.size(); }
 
-  void SetValue(StoredValue& field, std::string_view value) { field.Set(Cut(value, shape_.valueWidth), texts_); }
-  void SetText(TableRow& row, std::string_view text) { row.Szoveg = texts_.Add(Cut(text, shape_.textWidth)); }
+  void SetValue(StoredValue& field, std::string_view value) { field.Set(LeadingChars(value, shape_.valueWidth), texts_); }
+  void SetText(TableRow& row, std::string_view text) { row.Szoveg = texts_.Add(LeadingChars(text, shape_.textWidth)); }
 
   // A text gathered from several lines is written straight into the store: BeginText, pieces
   // of at most TextGatherBound() bytes in all, then EndText. Nothing else is stored between.
@@ -75,7 +75,7 @@ class RowBuilder {
   }
   std::size_t GatheredBytes() const { return gathered_; }
   void EndText(TableRow& row) {
-    row.Szoveg = texts_.Commit(Cut(std::string_view(gathering_, gathered_), shape_.textWidth).size());
+    row.Szoveg = texts_.Commit(LeadingChars(std::string_view(gathering_, gathered_), shape_.textWidth).size());
   }
   /// Bytes that surely hold a whole text of the table's width (a character has at most four).
   std::size_t TextByteBound() const { return shape_.textWidth * 4; }
@@ -95,10 +95,6 @@ class RowBuilder {
   }
 
  private:
-  static std::string_view Cut(std::string_view value, std::size_t width) {
-    return value.size() <= width ? value : value.substr(0, ByteOffsetOfChar(value, width));
-  }
-
   TableShape shape_;
   RowVector rows_;
   TextStore texts_;

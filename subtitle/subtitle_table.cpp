@@ -149,14 +149,8 @@ void SubtitleTable::Post() {
   Notify([](TableObserver& o) { o.CurrentRowValuesChanged(); });
 }
 
-std::string_view SubtitleTable::CutValue(std::string_view value) const {
-  if (value.size() <= shape_.valueWidth) return value;
-  return value.substr(0, ByteOffsetOfChar(value, shape_.valueWidth));
-}
-std::string_view SubtitleTable::CutText(std::string_view value) const {
-  if (value.size() <= shape_.textWidth) return value;
-  return value.substr(0, ByteOffsetOfChar(value, shape_.textWidth));
-}
+std::string_view SubtitleTable::CutValue(std::string_view value) const { return LeadingChars(value, shape_.valueWidth); }
+std::string_view SubtitleTable::CutText(std::string_view value) const { return LeadingChars(value, shape_.textWidth); }
 
 TableRow SubtitleTable::StoredRow(const SubtitleRow& row) {
   TableRow stored;

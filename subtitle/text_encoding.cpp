@@ -309,6 +309,28 @@ LUMORA_BYTE_VECTORS_TARGET inline char* WriteLanes(__m512i bytes, std::uint64_t 
   return p + count;
 }
 
+// Up to `lanes` bytes of a text from `at`, of which `left` bytes remain: the masked load reads
+// nothing past the text's end.
+struct TextBlock {
+  std::size_t left;    // bytes of the text from the block's start on
+  unsigned size;       // bytes in the block
+  std::uint64_t own;   // the lanes that hold them
+  __m512i bytes;
+  std::uint64_t high;  // the lanes above 0x7F
+};
+
+LUMORA_BYTE_VECTORS_TARGET inline TextBlock LoadBlock(const unsigned char* at, std::size_t left, std::size_t lanes) {
+  const std::uint64_t own = FirstLanes(std::min(left, lanes));
+  const __m512i bytes = _mm512_maskz_loadu_epi8(own, at);
+  return {left, static_cast<unsigned>(std::min(left, lanes)), own, bytes,
+          static_cast<std::uint64_t>(_mm512_movepi8_mask(bytes))};
+}
+
+// The block's text moved on by `by` bytes (the bytes after each lane's), read as carefully.
+LUMORA_BYTE_VECTORS_TARGET inline __m512i LoadAfter(const unsigned char* at, std::size_t left, unsigned by) {
+  return _mm512_maskz_loadu_epi8(left < by ? 0 : FirstLanes(left - by), at + by);
+}
+
 template <Bars bars>
 LUMORA_BYTE_VECTORS_TARGET std::size_t EncodeWindows1250Blocks(std::string_view utf8, char* out) {
   const Windows1250Vectors& tables = VectorTables1250();
@@ -325,12 +347,7 @@ LUMORA_BYTE_VECTORS_TARGET std::size_t EncodeWindows1250Blocks(std::string_view 
   // The bits of lanes 0 and 1 when they continue a character that began in the block before.
   std::uint64_t carried = 0;
   while (i < n) {
-    // The masked loads read nothing past the text.
-    const std::size_t left = n - i;
-    const unsigned size = static_cast<unsigned>(std::min<std::size_t>(left, 64));
-    const std::uint64_t own = FirstLanes(left);
-    const __m512i v = _mm512_maskz_loadu_epi8(own, d + i);
-    const std::uint64_t high = _mm512_movepi8_mask(v);
+    const auto [left, size, own, v, high] = LoadBlock(d + i, n - i, 64);
     if (high == 0 && (bars == Bars::Kept || _mm512_cmpeq_epi8_mask(v, _mm512_set1_epi8(kLineSeparator)) == 0)) {
       // Plain ASCII, as English text mostly is: written as it is.
       _mm512_mask_storeu_epi8(p, own, v);
@@ -339,8 +356,8 @@ LUMORA_BYTE_VECTORS_TARGET std::size_t EncodeWindows1250Blocks(std::string_view 
       carried = 0;
       continue;
     }
-    const __m512i next = _mm512_maskz_loadu_epi8(FirstLanes(left - 1), d + i + 1);
-    const __m512i afterNext = _mm512_maskz_loadu_epi8(left < 2 ? 0 : FirstLanes(left - 2), d + i + 2);
+    const __m512i next = LoadAfter(d + i, left, 1);
+    const __m512i afterNext = LoadAfter(d + i, left, 2);
     const std::uint64_t continuation = _mm512_cmplt_epi8_mask(v, continuationEnd);
     // Two-byte characters: lead C2-DF, then a continuation byte. The code page holds none with
     // lead C6-DF but five with CB: those go the long way.
@@ -413,11 +430,7 @@ LUMORA_BYTE_VECTORS_TARGET std::size_t SanitizeUtf8Blocks(std::string_view utf8,
   std::size_t i = 0;
   std::uint64_t carried = 0;
   while (i < n) {
-    const std::size_t left = n - i;
-    const unsigned size = static_cast<unsigned>(std::min<std::size_t>(left, 64));
-    const std::uint64_t own = FirstLanes(left);
-    const __m512i v = _mm512_maskz_loadu_epi8(own, d + i);
-    const std::uint64_t high = _mm512_movepi8_mask(v);
+    const auto [left, size, own, v, high] = LoadBlock(d + i, n - i, 64);
     const std::uint64_t lineEnds =
         bars == Bars::EndLines ? _mm512_cmpeq_epi8_mask(v, _mm512_set1_epi8(kLineSeparator)) : 0;
     if ((high | lineEnds) == 0) {
@@ -427,8 +440,8 @@ LUMORA_BYTE_VECTORS_TARGET std::size_t SanitizeUtf8Blocks(std::string_view utf8,
       carried = 0;
       continue;
     }
-    const __m512i next = _mm512_maskz_loadu_epi8(FirstLanes(left - 1), d + i + 1);
-    const __m512i afterNext = _mm512_maskz_loadu_epi8(left < 2 ? 0 : FirstLanes(left - 2), d + i + 2);
+    const __m512i next = LoadAfter(d + i, left, 1);
+    const __m512i afterNext = LoadAfter(d + i, left, 2);
     const std::uint64_t nextContinues = _mm512_cmplt_epi8_mask(next, continuationEnd);
     const std::uint64_t two = _mm512_cmplt_epu8_mask(_mm512_sub_epi8(v, _mm512_set1_epi8(static_cast<char>(0xC2))),
                                                      _mm512_set1_epi8(0x1E)) &
@@ -686,31 +699,20 @@ LUMORA_BYTE_VECTORS_TARGET std::size_t DecodeWindows1250Blocks(std::string_view 
   const std::size_t n = bytes.size();
   char* p = out;
   std::size_t i = 0;
-  while (i < n) {
-    const std::size_t count = std::min<std::size_t>(n - i, 32);
-    const std::uint64_t own = FirstLanes(count);
-    const __m512i v = _mm512_maskz_loadu_epi8(own, d + i);
-    const std::uint64_t high = _mm512_movepi8_mask(v);
+  for (; i < n; i += 32) {
+    const auto [left, count, own, v, high] = LoadBlock(d + i, n - i, 32);
+    const __m512i leads = _mm512_permutex2var_epi8(leads0, v, leads1);  // by the low seven bits
     if (high == 0) {
       _mm512_mask_storeu_epi8(p, own, v);
+      p += count;
+    } else if ((_mm512_cmpge_epu8_mask(leads, _mm512_set1_epi8(static_cast<char>(0xE0))) & high) != 0) {
+      p = DecodeWindows1250Bytes(Forms(), d + i, count, p);
     } else {
-      const __m512i leads = _mm512_permutex2var_epi8(leads0, v, leads1);  // by the low seven bits
-      if ((_mm512_cmpge_epu8_mask(leads, _mm512_set1_epi8(static_cast<char>(0xE0))) & high) != 0) {
-        p = DecodeWindows1250Bytes(Forms(), d + i, count, p);
-        i += count;
-        continue;
-      }
       const __m512i firsts = _mm512_mask_blend_epi8(high, v, leads);
       const __m512i seconds = _mm512_permutex2var_epi8(continuations0, v, continuations1);
       const __m512i paired = _mm512_permutex2var_epi8(firsts, pairs, seconds);
-      const std::uint64_t keep =
-          _pdep_u64(own, 0x5555555555555555ull) | _pdep_u64(high, 0xAAAAAAAAAAAAAAAAull);
-      p = WriteLanes(paired, keep, p);
-      i += count;
-      continue;
+      p = WriteLanes(paired, _pdep_u64(own, 0x5555555555555555ull) | _pdep_u64(high, 0xAAAAAAAAAAAAAAAAull), p);
     }
-    p += count;
-    i += count;
   }
   return static_cast<std::size_t>(p - out);
 }

@@ -25,11 +25,13 @@ std::size_t ByteOffsetOfChar(std::string_view text, std::size_t charIndex) {
   return text.size();
 }
 
-std::string CutToChars(std::string_view text, std::size_t maxChars) {
+std::string_view LeadingChars(std::string_view text, std::size_t maxChars) {
   // Fast path: a text no longer in bytes than the width cannot be too long in characters.
-  if (text.size() <= maxChars) return std::string(text);
-  return std::string(text.substr(0, ByteOffsetOfChar(text, maxChars)));
+  if (text.size() <= maxChars) return text;
+  return text.substr(0, ByteOffsetOfChar(text, maxChars));
 }
+
+std::string CutToChars(std::string_view text, std::size_t maxChars) { return std::string(LeadingChars(text, maxChars)); }
 
 void AppendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {

@@ -12,6 +12,8 @@ std::size_t CountChars(std::string_view text);
 
 /// The text cut to at most maxChars characters (whole characters only).
 std::string CutToChars(std::string_view text, std::size_t maxChars);
+/// The same as a view of the text's first characters.
+std::string_view LeadingChars(std::string_view text, std::size_t maxChars);
 
 /// Byte offset of the character with the given index (the text's size when past the end).
 std::size_t ByteOffsetOfChar(std::string_view text, std::size_t charIndex);

@@ -410,7 +410,9 @@ TEST(ReadSubtitleFile, a_big_srt_read_in_two_parts_reads_as_in_one) {
     ASSERT_FALSE(table.IsEmpty());
     EXPECT_EQ(table.At(table.RecordCount() - 1).Sorszam, static_cast<int>(c.rows)) << c.what;
     EXPECT_TRUE(std::is_sorted(gauge.begin(), gauge.end())) << c.what;
-    if (c.status == ReadStatus::Complete) EXPECT_EQ(gauge.back(), 100) << c.what;
+    if (c.status == ReadStatus::Complete) {
+      EXPECT_EQ(gauge.back(), 100) << c.what;
+    }
   }
 }
 
